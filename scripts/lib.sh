@@ -1,0 +1,42 @@
+# Shared by the play and test commands: installs what is missing, configures
+# and builds. Sourced, not run.
+set -euo pipefail
+
+ZARVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Debian packages the build needs, and those the tests need on top.
+ZARVEL_BUILD_PACKAGES="build-essential cmake pkg-config libsdl2-dev libgl-dev
+  libfreetype-dev libpng-dev libogg-dev libvorbis-dev libopenal-dev
+  libreadline-dev"
+ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-xserver-utils
+  x11-utils imagemagick openbox wmctrl x11-apps hunspell hunspell-cs graphviz"
+
+# Installs the packages of the list that are not installed yet, through sudo
+# when not run as root. Quick when everything is there.
+zarvel_install_missing() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null |
+        grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds one build directory.
+zarvel_build() {
+  local dir=$1
+  shift
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ZARVEL_ROOT" -B "$dir" "$@"
+  fi
+  cmake --build "$dir" -j"$(nproc)"
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The game shell: start-up, the frame loop, the title menu, the intro and
+// the two endings.
+
+#include "media/Text.h"
+
+namespace zarvel {
+
+struct Game;
+
+// The whole program: start-up sequence, then the main loop for ever. Leaves
+// only through EndProgram.
+[[noreturn]] void Main(Game& game);
+// Start-up steps 1 to 13 (up to the main loop), and one frame of the loop.
+void StartUp(Game& game);
+void RunMainLoopFrame(Game& game);
+// Serves a pending "endcredits", "roomreload" or "outro".
+void ServePendingFlow(Game& game);
+
+// Polls for any character; serves close requests through ConfirmQuit.
+void WaitForKey(Game& game);
+// The page pause's first wait for "<->" (Platform::WaitKeyPress), unless the
+// observer skips waits.
+void WaitKeyPressUnlessSkipped(Game& game);
+// "Ukončit hru?"; OK ends the program.
+void ConfirmQuit(Game& game);
+
+void RunTitleMenu(Game& game);
+void ShowPagedText(Game& game, const Text& text, int topRow);
+
+void PlayIntro(Game& game);
+void ShowGameOver(Game& game);
+void PlayOutro(Game& game);
+
+}  // namespace zarvel
