@@ -7,8 +7,9 @@
 //
 // Run from the repository root (Debian package unicode-data provides the
 // input):
-//   g++ -std=c++20 -O2 -o /tmp/gen_upper_table tools/unicode/gen_upper_table.cpp
-//   /tmp/gen_upper_table /usr/share/unicode/UnicodeData.txt
+//   g++ -std=c++20 -O2 -o /tmp/gen_upper_table
+//   tools/unicode/gen_upper_table.cpp /tmp/gen_upper_table
+//   /usr/share/unicode/UnicodeData.txt
 //       > src/media/UpperCaseTable.inc          (one command line)
 #include <cstdio>
 #include <fstream>
@@ -33,7 +34,8 @@ std::vector<std::string> SplitFields(const std::string& line) {
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::cerr << "usage: gen_upper_table UnicodeData.txt > UpperCaseTable.inc\n";
+    std::cerr
+        << "usage: gen_upper_table UnicodeData.txt > UpperCaseTable.inc\n";
     return 2;
   }
   std::ifstream in(argv[1]);
