@@ -13,7 +13,7 @@
 namespace zarvel {
 
 struct Glyph {
-  int width = 0;   // coverage bitmap size in pixels (border included)
+  int width = 0;  // coverage bitmap size in pixels (border included)
   int height = 0;
   int offsetX = 0;  // from the pen position to the bitmap's left edge
   int offsetY = 0;  // from the line's top to the bitmap's top edge
@@ -45,6 +45,8 @@ class FontFace {
   // character's first use this is one table lookup per character.
   int TextWidthOf(const Text& text);
   int AdvanceOf(char16_t c);
+  // How many glyphs have been made so far (each character's at most once).
+  int glyphsMade() const;
 
  private:
   FontFace() = default;
