@@ -26,6 +26,9 @@ void WaitKeyPressUnlessSkipped(Game& game);
 void ConfirmQuit(Game& game);
 
 void RunTitleMenu(Game& game);
+// Fades the music now playing out over about a second, pauses its channel
+// and starts the game track on a new one.
+void FadeToGameMusic(Game& game);
 void ShowPagedText(Game& game, const Text& text, int topRow);
 
 void PlayIntro(Game& game);

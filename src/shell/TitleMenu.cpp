@@ -1,0 +1,104 @@
+// The title menu: start, story, information or quit, with the credits
+// cycling in the green box on the intro's clock.
+#include <vector>
+
+#include "console/Screen.h"
+#include "media/Platform.h"
+#include "shell/Clock.h"
+#include "shell/Credits.h"
+#include "shell/Game.h"
+#include "shell/Shell.h"
+
+namespace zarvel {
+
+namespace {
+
+void DrawMenuScreen(Game& game) {
+  Platform& platform = game.platform;
+  const ShellSettings& shell = game.shell;
+  platform.SetClsColor(0, 0, 0);
+  platform.Cls();
+  platform.SetColor(255, 255, 255);
+  if (shell.logoImage != 0) {
+    const ImageSize logo = platform.GetImageSize(shell.logoImage);
+    platform.DrawImageAt(
+        shell.logoImage,
+        static_cast<float>(800 - logo.width - 5 * shell.charWidth), 10);
+  }
+  platform.SetColor(48, 48, 128);
+  platform.DrawRect(static_cast<float>(10 * shell.charWidth),
+                    static_cast<float>(3 * shell.lineHeight),
+                    static_cast<float>(800 - 20 * shell.charWidth),
+                    static_cast<float>(8 * shell.lineHeight));
+  platform.SetColor(255, 255, 255);
+  for (const MenuLine& line : TitleMenuLines()) {
+    DrawCentred(game, line.text, line.row);
+  }
+}
+
+void ReportMenuShown(Game& game) {
+  if (!game.observer) return;
+  std::vector<Text> lines;
+  int previousRow = 0;
+  for (const MenuLine& line : TitleMenuLines()) {
+    // Keep the screen's gaps, so a reader sees its groups.
+    if (previousRow != 0 && line.row > previousRow + 1) lines.emplace_back();
+    lines.push_back(line.text);
+    previousRow = line.row;
+  }
+  game.observer->OnTitleMenu(lines);
+}
+
+// The credits page of second s of the 12-second cycle, or -1 in the seconds
+// 2, 5, 8 and 11, when nothing is presented and the page on the screen
+// stays another second.
+int CreditsPageAt(int s) {
+  if (s >= 0 && s < 2) return 0;
+  if (s > 2 && s < 5) return 1;
+  if (s > 5 && s < 8) return 2;
+  if (s > 8 && s < 11) return 3;
+  return -1;
+}
+
+enum class MenuChoice { None, Start };
+
+MenuChoice HandleMenuKey(Game& game, int code) {
+  if (code == 'S' || code == 's') {
+    if (game.shell.musicOn == 1) FadeToGameMusic(game);
+    game.platform.Cls();
+    return MenuChoice::Start;
+  }
+  // Leaving from the menu needs no confirmation: the player chose it.
+  if (code == 'Q' || code == 'q') game.platform.EndProgram();
+  if (code == 'I' || code == 'i') ShowPagedText(game, game.world.legendText, 4);
+  if (code == 'P' || code == 'p') ShowPagedText(game, game.shell.storyText, 4);
+  return MenuChoice::None;
+}
+
+}  // namespace
+
+void RunTitleMenu(Game& game) {
+  Platform& platform = game.platform;
+  platform.DiscardInput();
+  bool reported = false;
+  for (;;) {
+    DrawMenuScreen(game);
+    if (!reported) {
+      ReportMenuShown(game);
+      reported = true;
+    }
+    const int code = platform.NextChar();
+    if (code > 0 && HandleMenuKey(game, code) == MenuChoice::Start) return;
+    const int s =
+        MillisSince(game.shell.introClock, platform.ClockMillis()) / 1000;
+    const int page = CreditsPageAt(s);
+    if (page >= 0) {
+      DrawCreditsPage(game, page);
+      platform.Flip();
+    }
+    if (s > 11) game.shell.introClock = platform.ClockMillis();
+    if (platform.TakeCloseRequest()) ConfirmQuit(game);
+  }
+}
+
+}  // namespace zarvel
