@@ -1,0 +1,126 @@
+// The system commands: debug lines, the y/z exchange, quitting, the screen
+// mode, restarting and the music.
+
+#include "commands/CommandParts.h"
+#include "commands/Commands.h"
+#include "console/Console.h"
+#include "rules/Rules.h"
+#include "shell/Game.h"
+
+namespace zarvel {
+namespace {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kFullscreenDepth = 32;
+constexpr int kWindowDepth = 0;
+constexpr int kRefreshRate = 60;
+
+// Reopening the screen resets the drawing state, so the font and the
+// blending the whole game draws with are selected again.
+void ReopenScreen(Game& game, int depth) {
+  game.platform.OpenScreen(kScreenWidth, kScreenHeight, depth, kRefreshRate);
+  game.platform.SelectFont(game.shell.font);
+  game.platform.SetBlend(BlendMode::Alpha);
+}
+
+}  // namespace
+
+void ToggleDebug(Game& game) {
+  game.shell.debugMode = !game.shell.debugMode;
+  ConsolePrint(game,
+               game.shell.debugMode ? u"Debug is online" : u"Debug is offline");
+}
+
+void SwapToQwerty(Game& game) {
+  if (game.shell.qwertySwap) {
+    ConsolePrint(game, u"Klávesnice je nastavená na QWERTY, tak tu nešil.");
+    return;
+  }
+  game.shell.qwertySwap = true;
+  ConsolePrint(game, u"Přehodil jsem klávesnici na QWERTY.");
+}
+
+void SwapToQwertz(Game& game) {
+  if (!game.shell.qwertySwap) {
+    ConsolePrint(game,
+                 u"Hele, ypsilon a zet už píšeš drahnou dobu normálně, takže "
+                 u"klídek, jo?");
+    return;
+  }
+  game.shell.qwertySwap = false;
+  ConsolePrint(game,
+               u"Přehodil jsem klávesnici na QWERTY, to jako je klasicky "
+               u"česky.");
+}
+
+void AskToQuit(Game& game) {
+  ConsolePrint(game, u"Chceš ukončit hru (Ano - Ne)?");
+  ConsolePrint(game, u"");
+  if (AskYesNo(game) == u"1") game.platform.EndProgram();
+  ConsolePrint(game, u"Ok, tak hraj dál.");
+}
+
+void SwitchToFullscreen(Game& game) {
+  if (game.shell.fullscreen) {
+    ConsolePrint(game,
+                 u"Hra už běží ve fullscreenu, tak nevím proč bych ho měl "
+                 u"otevírat znovu?");
+    return;
+  }
+  ReopenScreen(game, kFullscreenDepth);
+  game.shell.fullscreen = true;
+  ConsolePrint(game,
+               u"Herní obrazovka byla přepnuta do celé obrazovky, zpět do "
+               u"okna se vrátíš příkazem window.");
+}
+
+void SwitchToWindow(Game& game) {
+  if (!game.shell.fullscreen) {
+    ConsolePrint(game, u"Vem si tabletku na nervy, hra běží už dávno v okně.");
+    return;
+  }
+  ReopenScreen(game, kWindowDepth);
+  game.shell.fullscreen = false;
+  ConsolePrint(game,
+               u"Obrazovka byla přepnuta do okna, vrátit se lze zpět příkazem "
+               u"fullscreen.");
+}
+
+void AskToRestart(Game& game) {
+  ConsolePrint(game, u"Chceš restartovat hru (Ano - Ne)?");
+  ConsolePrint(game, u"");
+  if (AskYesNo(game) == u"1") {
+    LoadWorld(game);
+    EnterLocation(game, false);
+    return;
+  }
+  ConsolePrint(game, u"Ok, tak hraj dál.");
+}
+
+void SilenceMusic(Game& game) {
+  if (game.shell.musicOn != 1) {
+    ConsolePrint(game,
+                 u"Cywe ty si jeblej ne? Nic už nehraje, tak asi nic "
+                 u"nevypnu, ne?");
+    return;
+  }
+  ConsolePrint(game, u"Hudba vypnuta...");
+  game.shell.musicOn = 0;
+  game.platform.SetPaused(game.shell.musicChannel, true);
+}
+
+void ResumeMusic(Game& game) {
+  if (game.shell.musicOn != 0) {
+    ConsolePrint(game,
+                 u"Hudba vříská, že uši záléhaj, ale tady hráč si chce hudbu "
+                 u"pustit znovu, nechtěl bys ještě si tu muziku nějak "
+                 u"přepínat? Sem snad nějaký iTunes?");
+    return;
+  }
+  ConsolePrint(game, u"Hudba zapnuta...");
+  game.platform.SetPaused(game.shell.musicChannel, false);
+  game.shell.musicOn = 1;
+}
+
+}  // namespace zarvel

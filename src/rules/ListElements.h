@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers shared by the readers of condition and effect elements.
+
+#include <cstdint>
+
+#include "data/World.h"
+#include "media/Text.h"
+
+namespace zarvel {
+
+// When element begins with keyword (exactly, "=" included), stores the rest
+// in argument and returns true.
+bool TakeKeyword(const Text& element, const Text& keyword, Text& argument);
+
+// An argument cut at its first "/".
+struct ElementPair {
+  bool hasSlash = false;
+  Text first;   // before the "/" (the whole argument when there is none)
+  Text second;  // after the "/"
+};
+ElementPair SplitPair(const Text& argument);
+
+// 999 + currentPlayer, computed wide so that an absurd player number from
+// the data cannot overflow.
+int64_t InventoryCodeOf(const World& world);
+
+// The item slots the scans "0 (or 1) to itemCount inclusive" may visit: the
+// data's itemCount can name more items than the table holds.
+int LastScannedItem(const World& world);
+
+}  // namespace zarvel

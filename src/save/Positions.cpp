@@ -1,0 +1,164 @@
+// The save and load menus: nine slots in the console, a one-key choice, the
+// name entry, and the file itself.
+
+#include "save/Positions.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "commands/Commands.h"
+#include "console/CommandLine.h"
+#include "console/Console.h"
+#include "console/Screen.h"
+#include "rules/Rules.h"
+#include "shell/Game.h"
+
+namespace zarvel {
+namespace {
+
+constexpr int kSlotCount = 9;
+constexpr int kEscapeKey = 27;
+constexpr int kEnterKey = 13;
+constexpr int kBackspaceKey = 8;
+constexpr size_t kNameLimit = 50;
+
+// Polls until a key chooses a number from 1 to highest (returned), or
+// Escape is held (0). The key is tested first, so a number typed while
+// Escape is down still chooses.
+int WaitForNumber(Game& game, int highest) {
+  for (;;) {
+    const int number = NumberKeyOf(game.platform.NextChar());
+    if (number > 0 && number <= highest) return number;
+    if (game.platform.IsKeyDown(kEscapeKey)) return 0;
+  }
+}
+
+// An existing slot file that cannot be opened for writing refuses the save
+// even though the new content would go through a temporary file: the
+// player made it read-only, and replacing it behind their back would be
+// wrong.
+bool IsWriteProtected(const std::string& fileName) {
+  std::error_code error;
+  return std::filesystem::exists(fileName, error) &&
+         !CanOpenReadWrite(fileName);
+}
+
+bool WritePosition(const Text& text, const std::string& fileName) {
+  if (IsWriteProtected(fileName)) return false;
+  return WriteTextFile(text, fileName);
+}
+
+}  // namespace
+
+std::string SlotFileName(int slot) {
+  return "pozice_0" + std::to_string(slot) + ".sav";
+}
+
+std::array<SlotInfo, 9> SurveySlots() {
+  std::array<SlotInfo, 9> slots;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    SlotInfo& info = slots[slot - 1];
+    const std::string fileName = SlotFileName(slot);
+    info.occupied = CanOpenReadWrite(fileName);
+    if (!info.occupied) continue;
+    info.wholeText = ReadTextFile(fileName);
+    info.name = SplitText(info.wholeText, u"\r").front();
+  }
+  return slots;
+}
+
+bool SavePosition(Game& game) {
+  const std::array<SlotInfo, 9> slots = SurveySlots();
+  ConsolePrint(game, u"Vyber si pozici k uložení...");
+  ConsolePrint(game, u"");
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const Text& name = slots[slot - 1].name;
+    ConsolePrint(game, FormatInt(slot) + (name.empty() ? u". < volná pozice > "
+                                                       : u". " + name));
+  }
+  ConsolePrint(game, u"");
+  game.platform.DiscardInput();
+
+  const int slot = WaitForNumber(game, kSlotCount);
+  if (slot == 0) {
+    game.platform.DiscardInput();
+    ConsolePrint(game, u"Ukládání přerušeno...");
+    return false;
+  }
+  ConsolePrint(game, u"Vlož jméno pozice:");
+  const Text name = EnterPositionName(game, slots[slot - 1].name);
+
+  World& world = game.world;
+  if (world.currentPlayer >= 0 && world.currentPlayer < kPlayerCapacity) {
+    game.savedPlayerRooms[world.currentPlayer] = world.currentRoom;
+  }
+  if (!WritePosition(BuildPositionText(game, name), SlotFileName(slot))) {
+    ConsolePrint(game, u"Pozici se nepodařilo uložit, disk asi stávkuje.");
+    return false;
+  }
+  return true;
+}
+
+void LoadPosition(Game& game) {
+  const std::array<SlotInfo, 9> slots = SurveySlots();
+  bool anyPresent = false;
+  for (const SlotInfo& info : slots) anyPresent = anyPresent || info.occupied;
+  if (!anyPresent) {
+    ConsolePrint(game, u"Nemáš žádnou pozici k načtení...");
+    return;
+  }
+  ConsolePrint(game, u"Vyber si pozici k načtení...");
+  ConsolePrint(game, u"");
+  // Named positions are numbered without gaps in slot order; a position
+  // with an empty name is present but cannot be chosen.
+  std::array<std::string, kSlotCount + 1> choices;
+  int listed = 0;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const Text& name = slots[slot - 1].name;
+    if (name.empty()) continue;
+    ++listed;
+    ConsolePrint(game, FormatInt(listed) + u". " + name);
+    choices[listed] = SlotFileName(slot);
+  }
+  ConsolePrint(game, u"");
+  game.platform.DiscardInput();
+
+  const int choice = WaitForNumber(game, listed);
+  if (choice == 0) {
+    game.platform.DiscardInput();
+    ConsolePrint(game, u"Nahrávání přerušeno...");
+    return;
+  }
+  const std::string& fileName = choices[choice];
+  if (!CanOpenReadWrite(fileName)) {
+    ConsolePrint(game,
+                 u"Error Terror! Chyba při načítání pozice, je zjevně něco "
+                 u"špatně.");
+    return;
+  }
+  // Not a snapshot: the world starts from the data again and the file's
+  // assignments go on top.
+  LoadWorld(game);
+  ApplyPositionText(game, ReadTextFile(fileName));
+  ConsolePrint(game, u"Pozice byla úspěšně natažena do paměti.");
+  EnterLocation(game, true);
+}
+
+Text EnterPositionName(Game& game, const Text& initial) {
+  Text name = initial;
+  for (;;) {
+    const int code = game.platform.NextChar();
+    RedrawScreen(game);
+    DrawEntryLine(game, name);
+    game.platform.Flip();
+    if (code <= 0) continue;
+    if (code == kEnterKey) return name;
+    if (code == kBackspaceKey) {
+      if (!name.empty()) name.pop_back();
+    } else if (name.size() < kNameLimit) {
+      name += CharText(code);
+    }
+  }
+}
+
+}  // namespace zarvel
