@@ -1,0 +1,147 @@
+// LoadWorld over a tiny but complete data set: the fixed order, what a
+// reload sets again, what it keeps, and where Escape may cut it short.
+#include <string>
+#include <vector>
+
+#include "data/DataFixtures.h"
+#include "data/World.h"
+
+namespace zarvel {
+namespace {
+
+class LoadWorldTest : public ResourceFixture {
+ protected:
+  void SetUp() override {
+    UseDataFile(kInitFile,
+                "kompas=1\r\nbatoh=3\r\noldskul=true\r\nhrac=1\r\npl=1/4\r\n"
+                "plm=1/muž\r\nseverano_muz=Jdeš na sever.\r\n");
+    UseDataFile(kItemsFile,
+                "0;0;null;null;null\r\n1;4;lampu;lampu;movable\r\n"
+                "2;1000;klíč;klíč;movable");
+    UseDataFile(kLocationsFile,
+                "<lokace 4>\r\n4\r\n\r\n\r\n0,0,0,0,0,0\r\nSklep.\r\n");
+    UseDataFile(kExamineFile, "---\r\nlampu\r\npr=1/M\r\n\r\nLampa.\r\n");
+    UseDataFile(kUseFile, "---\r\nklíč\r\npr=2/I\r\nsc=1\r\nCvak.\r\n");
+    UseDataFile(kInventoryEventsFile, "---\r\npr=2/I\r\n\r\nNeseš klíč.\r\n");
+    UseDataFile(kEventsFile, "---\r\nrm=4\r\ncnt=1/on\r\n\r\n");
+    UseDataFile(kTakeRulesFile, "---\r\nlampu\r\nrm=4\r\n\r\n1\r\nNe.\r\n");
+    UseDataFile(kDropRulesFile, "---\r\nklíč\r\nrm=4\r\n\r\n0\r\nCink.\r\n");
+    UseDataFile(kLegendFile, "x\r\n\r\ny");
+    UseDataFile(kDictionaryFile, "a\r\nb\r\n");
+    UseDataFile(kIntroFile, "I1\r\nI2\r\n");
+    UseDataFile(kOutroFile, "O\r\n");
+    UseDataFile(kHelpFile, "h1\nh2");
+    UseDataFile(kDialoguesFile,
+                "---\r\nkuchaře\r\npr=1/M\r\n1\r\nCesta?\r\nKudy?\r\n"
+                "Tudy.\r\n0\r\n\r\n");
+  }
+  // Stop-check calls of one load with a check that never stops.
+  static constexpr int kInterruptibleSteps =
+      1 + 1 + 1 + 1 + 1 + 1 + 1  // records
+      + 3 + 3;                   // legend, dictionary lines
+};
+
+TEST_F(LoadWorldTest, FillsEveryPartFromItsFile) {
+  World world;
+  LoadWorld(world);
+  EXPECT_EQ(world.currentPlayer, 1);
+  EXPECT_EQ(world.currentRoom, 4);  // "4" + CR read as an integer
+  EXPECT_EQ(world.CurrentGender(), u"muž");
+  EXPECT_EQ(world.messages["severano_muz"], u"Jdeš na sever.\r");
+  EXPECT_EQ(world.itemCount, 3);
+  EXPECT_EQ(world.items[2].location, world.InventoryCode());
+  EXPECT_EQ(world.locationVariants.count, 1);
+  EXPECT_EQ(world.locationVariants.slots[0].description, u"Sklep.");
+  EXPECT_EQ(world.examineRules.slots[0].text, u"Lampa.");
+  EXPECT_EQ(world.useRules.slots[0].effects, u"sc=1");
+  EXPECT_EQ(world.inventoryEvents.slots[0].text, u"Neseš klíč.");
+  EXPECT_EQ(world.events.slots[0].effects, u"cnt=1/on");
+  EXPECT_EQ(world.takeRules.slots[0].blocking, u"1");
+  EXPECT_EQ(world.dropRules.slots[0].text, u"Cink.");
+  EXPECT_EQ(world.legendText, u"x//y");
+  EXPECT_EQ(world.dictionaryText, u"a/b/");
+  EXPECT_EQ(world.introLines, (std::vector<Text>{u"I1\r", u"I2\r", u""}));
+  EXPECT_EQ(world.outroLines, (std::vector<Text>{u"O\r", u""}));
+  EXPECT_EQ(world.helpLines, (std::vector<Text>{u"h1", u"h2"}));
+  EXPECT_EQ(world.dialogues.count, 1);
+  EXPECT_EQ(world.dialogues.slots[0].reply, u"Tudy.");
+}
+
+TEST_F(LoadWorldTest, ReloadSetsAgainWhatTheFilesNameAndKeepsTheRest) {
+  World world;
+  LoadWorld(world);
+  // A game in progress.
+  world.score = 12;
+  world.commandCount = 30;
+  world.pendingFlow = u"outro";
+  world.conditionResult = u"true";
+  world.currentExits = {1, 2, 3, 4, 5, 6};
+  world.currentRoom = 9;
+  world.players[1].room = u"9";
+  world.compassSetting = u"0";
+  world.counters[5] = {u"on", 7};
+  world.items[1].location = 1000;
+  world.items[500] = {3, u"mimo", u"mimo", u"movable"};
+  world.examineRules.slots[4].noun = u"beyond the count";
+  world.messages["poloz_ne_muz"] = u"not in the file";
+
+  LoadWorld(world);
+  EXPECT_EQ(world.score, 12);
+  EXPECT_EQ(world.commandCount, 30);
+  EXPECT_EQ(world.pendingFlow, u"outro");
+  EXPECT_EQ(world.conditionResult, u"true");
+  EXPECT_EQ(world.currentExits[5], 6);
+  EXPECT_EQ(world.currentRoom, 4);
+  EXPECT_EQ(world.players[1].room, u"4\r");
+  EXPECT_EQ(world.compassSetting, u"1");
+  EXPECT_EQ(world.counters[5].state, u"");
+  EXPECT_EQ(world.counters[5].value, 0);
+  EXPECT_EQ(world.items[1].location, 4);
+  EXPECT_EQ(world.items[500].location, 3);
+  EXPECT_EQ(world.examineRules.slots[4].noun, u"beyond the count");
+  EXPECT_EQ(world.messages["poloz_ne_muz"], u"not in the file");
+  EXPECT_EQ(world.introLines.size(), 3u);  // replaced, not appended
+}
+
+TEST_F(LoadWorldTest, StopCheckIsAskedOnlyForLocationsRulesEventsAndTexts) {
+  World world;
+  int asked = 0;
+  LoadWorld(world, [&] {
+    ++asked;
+    return false;
+  });
+  EXPECT_EQ(asked, kInterruptibleSteps);
+  EXPECT_EQ(world.dictionaryText, u"a/b/");
+}
+
+TEST_F(LoadWorldTest, HoldingEscapeLeavesTheInterruptibleTablesUnfilled) {
+  World world;
+  world.takeRules.slots[0].noun = u"old";
+  LoadWorld(world, [] { return true; });
+  // Counts come from the whole file, the slots keep what they held.
+  EXPECT_EQ(world.locationVariants.count, 1);
+  EXPECT_EQ(world.locationVariants.slots[0].description, u"");
+  EXPECT_EQ(world.examineRules.count, 1);
+  EXPECT_EQ(world.examineRules.slots[0].noun, u"");
+  EXPECT_EQ(world.events.slots[0].conditions, u"");
+  EXPECT_EQ(world.takeRules.slots[0].noun, u"old");
+  EXPECT_EQ(world.legendText, u"");
+  EXPECT_EQ(world.dictionaryText, u"");
+  // The files read without the check are complete.
+  EXPECT_EQ(world.currentRoom, 4);
+  EXPECT_EQ(world.items[1].name, u"lampu");
+  EXPECT_EQ(world.introLines.size(), 3u);
+  EXPECT_EQ(world.dialogues.slots[0].noun, u"kuchaře");
+}
+
+TEST_F(LoadWorldTest, CurrentPlayerWithoutRoomOrOutsideTheTable) {
+  UseDataFile(kInitFile, "hrac=250\r\npl=1/4\r\n");
+  World world;
+  LoadWorld(world);
+  EXPECT_EQ(world.currentPlayer, 250);
+  EXPECT_EQ(world.currentRoom, 0);
+  EXPECT_EQ(world.CurrentGender(), u"");
+}
+
+}  // namespace
+}  // namespace zarvel
