@@ -1,0 +1,22 @@
+// The game a player starts: the embedded adventure on the desktop platform.
+
+#include <cstdio>
+#include <string>
+
+#include "media/Resources.h"
+#include "media/desktop/DesktopPlatform.h"
+#include "shell/Game.h"
+#include "shell/Shell.h"
+
+int main() {
+  zarvel::RegisterEmbeddedResources();
+  zarvel::DesktopPlatform platform;
+  std::string error;
+  if (!platform.Start(error)) {
+    std::fprintf(stderr, "zarvel: cannot start: %s (is DISPLAY set?)\n",
+                 error.c_str());
+    return 1;
+  }
+  zarvel::Game game(platform);
+  zarvel::Main(game);
+}

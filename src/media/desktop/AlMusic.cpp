@@ -1,0 +1,115 @@
+#include "media/desktop/AlMusic.h"
+
+#include "media/Resources.h"
+
+namespace zarvel {
+
+AlMusic::~AlMusic() { Close(); }
+
+bool AlMusic::Open() {
+  device_ = alcOpenDevice(nullptr);
+  if (device_ == nullptr) return false;
+  context_ = alcCreateContext(device_, nullptr);
+  if (context_ == nullptr || !alcMakeContextCurrent(context_)) {
+    if (context_ != nullptr) alcDestroyContext(context_);
+    alcCloseDevice(device_);
+    context_ = nullptr;
+    device_ = nullptr;
+    return false;
+  }
+  return true;
+}
+
+void AlMusic::Close() {
+  // A decode still running would otherwise outlive the objects it fills.
+  for (Sound& sound : sounds_)
+    if (sound.decoding.valid()) sound.decoding.wait();
+  if (context_ != nullptr) {
+    for (Channel& channel : channels_) {
+      if (channel.source != 0) {
+        alSourceStop(channel.source);
+        alDeleteSources(1, &channel.source);
+        channel.source = 0;
+      }
+    }
+    for (Sound& sound : sounds_) {
+      if (sound.buffer != 0) {
+        alDeleteBuffers(1, &sound.buffer);
+        sound.buffer = 0;
+      }
+    }
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(context_);
+    context_ = nullptr;
+  }
+  if (device_ != nullptr) {
+    alcCloseDevice(device_);
+    device_ = nullptr;
+  }
+}
+
+SoundHandle AlMusic::LoadSound(const std::string& name, bool loop) {
+  Sound sound;
+  sound.loop = loop;
+  sound.decoding = std::async(std::launch::async, [name] {
+    PcmSound pcm;
+    std::string bytes;
+    if (!ReadFileBytes(name, bytes) || !DecodeOggVorbis(bytes, pcm))
+      pcm = PcmSound{};
+    return pcm;
+  });
+  sounds_.push_back(std::move(sound));
+  return SoundHandle(sounds_.size());
+}
+
+bool AlMusic::FinishDecoding(Sound& sound) {
+  if (sound.decoded) return sound.usable;
+  sound.decoded = true;
+  PcmSound pcm = sound.decoding.get();
+  if (context_ == nullptr || pcm.samples.empty() ||
+      (pcm.channels != 1 && pcm.channels != 2))
+    return false;
+  alGenBuffers(1, &sound.buffer);
+  alBufferData(
+      sound.buffer, pcm.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16,
+      pcm.samples.data(), ALsizei(pcm.samples.size() * 2), pcm.sampleRate);
+  sound.usable = alGetError() == AL_NO_ERROR;
+  return sound.usable;
+}
+
+ChannelHandle AlMusic::Play(SoundHandle handle) {
+  Channel channel;
+  if (handle >= 1 && size_t(handle) <= sounds_.size()) {
+    Sound& sound = sounds_[handle - 1];
+    if (FinishDecoding(sound)) {
+      alGenSources(1, &channel.source);
+      alSourcei(channel.source, AL_BUFFER, ALint(sound.buffer));
+      alSourcei(channel.source, AL_LOOPING, sound.loop ? AL_TRUE : AL_FALSE);
+      alSourcef(channel.source, AL_GAIN, 1.0f);
+      alSourcePlay(channel.source);
+    }
+  }
+  channels_.push_back(channel);
+  return ChannelHandle(channels_.size());
+}
+
+void AlMusic::SetPaused(ChannelHandle handle, bool paused) {
+  if (handle < 1 || size_t(handle) > channels_.size()) return;
+  ALuint source = channels_[handle - 1].source;
+  if (source == 0) return;
+  ALint state = 0;
+  alGetSourcei(source, AL_SOURCE_STATE, &state);
+  // Playing a paused source resumes it where it stopped; a stopped one
+  // (a track that has ended without looping) stays ended.
+  if (paused && state == AL_PLAYING) alSourcePause(source);
+  if (!paused && state == AL_PAUSED) alSourcePlay(source);
+}
+
+void AlMusic::SetVolume(ChannelHandle handle, float volume) {
+  if (handle < 1 || size_t(handle) > channels_.size()) return;
+  ALuint source = channels_[handle - 1].source;
+  if (source == 0) return;
+  alSourcef(source, AL_GAIN, volume < 0 ? 0 : (volume > 1 ? 1 : volume));
+}
+
+}  // namespace zarvel

@@ -1,0 +1,78 @@
+#pragma once
+// The game's one window and its OpenGL context, the switch between window
+// and full screen, and the presenting and pacing of frames.
+//
+// The window and the context are made once and kept across every switch, so
+// images and glyphs uploaded before stay valid. Frames are recorded, and a
+// frame identical to the one on screen is neither rendered nor presented
+// again: the window keeps showing it.
+
+#include <SDL2/SDL.h>
+
+#include <string>
+
+#include "media/FramePacer.h"
+#include "media/desktop/DrawList.h"
+#include "media/desktop/GlRenderer.h"
+
+namespace zarvel {
+
+class SdlScreen {
+ public:
+  SdlScreen() = default;
+  ~SdlScreen();
+  SdlScreen(const SdlScreen&) = delete;
+  SdlScreen& operator=(const SdlScreen&) = delete;
+
+  // Starts SDL's video on a real display. False, with the reason, when there
+  // is none (SDL's off-screen fallback is not a display for a player).
+  bool StartVideo(std::string& error);
+  void Shutdown();
+
+  void SetTitle(const std::string& utf8);
+  void SetMouseVisible(bool visible);
+  // Depth 0: a centred window of width x height. Above 0: full screen at
+  // that size where the display has such a mode, else the desktop's own
+  // mode with the picture scaled to fit. False when no screen could be
+  // opened in the wanted mode (a window is kept or reopened then).
+  bool Open(int width, int height, int depth, int rate);
+  bool IsOpen() const { return window_ != nullptr; }
+  SDL_Window* window() const { return window_; }
+
+  DrawList& frame() { return current_; }
+  GlRenderer& renderer() { return renderer_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  void NeedsPresent() { needsPresent_ = true; }
+  // Renders the recorded frame if it differs from the one on screen, waits
+  // for the frame pace and presents.
+  void Flip();
+
+ private:
+  bool CreateWindow(int width, int height);
+  bool EnterFullscreen(int width, int height, int rate);
+  void EnterWindow(int width, int height);
+  void StartPacing(bool fullscreen, int rate);
+  void Present();
+
+  SDL_Window* window_ = nullptr;
+  SDL_GLContext context_ = nullptr;
+  std::string title_;
+  bool mouseVisible_ = true;
+  int width_ = 0;
+  int height_ = 0;
+  int rate_ = 60;
+
+  GlRenderer renderer_;
+  DrawList current_;
+  DrawList previous_;  // what the canvas shows; valid only if self-contained
+  bool previousSelfContained_ = false;
+  bool needsPresent_ = false;
+
+  FramePacer pacer_;
+  bool vsync_ = false;
+  int fastSwaps_ = 0;  // presented frames that the retrace did not hold back
+  uint32_t lastSwap_ = 0;
+};
+
+}  // namespace zarvel
