@@ -5,6 +5,8 @@
 
 #include "data/DataFixtures.h"
 #include "data/World.h"
+#include "media/headless/HeadlessPlatform.h"
+#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -141,6 +143,49 @@ TEST_F(LoadWorldTest, CurrentPlayerWithoutRoomOrOutsideTheTable) {
   EXPECT_EQ(world.currentPlayer, 250);
   EXPECT_EQ(world.currentRoom, 0);
   EXPECT_EQ(world.CurrentGender(), u"");
+}
+
+// The game's check: Escape held stops every interruptible file; a close
+// request stops only the file being read, because the look takes it.
+TEST_F(LoadWorldTest, GameStopsOnEscapeOrTakesOneCloseRequest) {
+  HeadlessPlatform platform;
+  Game game(platform);
+  platform.SetKeyLines({"{esc}{noenter}"});
+  ASSERT_EQ(platform.NextChar(), 27);
+  LoadWorld(game);
+  EXPECT_EQ(game.world.locationVariants.slots[0].description, u"");
+  EXPECT_EQ(game.world.dropRules.slots[0].text, u"");
+  EXPECT_EQ(game.world.dictionaryText, u"");
+
+  platform.SetKeyLines({"{close}{noenter}"});
+  platform.DiscardInput();  // Escape is up again
+  platform.NextChar();
+  ASSERT_TRUE(platform.keyboard().closeRequestPending());
+  LoadWorld(game);
+  EXPECT_FALSE(platform.keyboard().closeRequestPending());
+  EXPECT_EQ(game.world.locationVariants.slots[0].description, u"");
+  EXPECT_EQ(game.world.examineRules.slots[0].text, u"Lampa.");
+  EXPECT_EQ(game.world.dictionaryText, u"a/b/");
+
+  LoadWorld(game);  // nothing pending: a whole load
+  EXPECT_EQ(game.world.locationVariants.slots[0].description, u"Sklep.");
+}
+
+// The data compiled into the program loads into a playable world.
+TEST(EmbeddedData, LoadsIntoAPlayableWorld) {
+  RegisterEmbeddedResources();
+  ClearResourceOverrides();
+  World world;
+  LoadWorld(world);
+  EXPECT_GT(world.currentRoom, 0);
+  EXPECT_TRUE(world.CurrentGender() == u"muž" ||
+              world.CurrentGender() == u"žena");
+  EXPECT_GT(world.itemCount, 0);
+  EXPECT_GT(world.locationVariants.count, 0);
+  EXPECT_FALSE(world
+                   .messages[std::string("prikaz_neznamy_") +
+                             (world.CurrentGender() == u"muž" ? "muz" : "zena")]
+                   .empty());
 }
 
 }  // namespace
