@@ -1,0 +1,12 @@
+#pragma once
+// --data DIR: the data files found in DIR replace the embedded ones.
+
+#include <string>
+
+namespace zarvel::tty {
+
+// Overrides every one of the fifteen data files present in the folder.
+// False with a message when the folder or a file in it cannot be read.
+bool UseDataDir(const std::string& dir, std::string& error);
+
+}  // namespace zarvel::tty
