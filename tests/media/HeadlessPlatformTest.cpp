@@ -183,6 +183,23 @@ TEST_F(HeadlessPlatformTest, KeyScriptTextIsTypedLineByLine) {
   EXPECT_THROW(platform_.WaitKeyPress(), InputExhausted);
 }
 
+TEST_F(HeadlessPlatformTest, AKeyWaitHandlerSeesAndMaySkipEachWait) {
+  platform_.SetKeyLines({"ab", "c"});
+  int waits = 0;
+  bool skip = true;
+  platform_.SetKeyWaitHandler([&] {
+    ++waits;
+    return skip;
+  });
+  EXPECT_EQ(platform_.NextChar(), 'a');
+  platform_.WaitKeyPress();  // skipped: nothing discarded, nothing typed
+  EXPECT_EQ(platform_.NextChar(), 'b');
+  skip = false;
+  platform_.WaitKeyPress();
+  EXPECT_EQ(platform_.NextChar(), 'c');
+  EXPECT_EQ(waits, 2);
+}
+
 TEST_F(HeadlessPlatformTest, SavesThePresentedFrameAsPng) {
   platform_.SetColor(48, 48, 128);
   platform_.DrawRect(0, 43, 800, 525);

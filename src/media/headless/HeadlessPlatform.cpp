@@ -151,7 +151,10 @@ bool HeadlessPlatform::IsKeyDown(int keyCode) {
 
 void HeadlessPlatform::DiscardInput() { keyboard_.DiscardInput(); }
 
-void HeadlessPlatform::WaitKeyPress() { keyboard_.WaitKeyPress(); }
+void HeadlessPlatform::WaitKeyPress() {
+  if (keyWaitHandler_ && keyWaitHandler_()) return;
+  keyboard_.WaitKeyPress();
+}
 
 bool HeadlessPlatform::TakeCloseRequest() {
   if (!keyboard_.TakeCloseRequest()) return false;

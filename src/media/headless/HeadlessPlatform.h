@@ -54,6 +54,12 @@ class HeadlessPlatform final : public Platform {
   void SetKeyLineSource(ScriptedKeyboard::LineSource source);
   void SetTypingHeld(bool held) { keyboard_.SetTypingHeld(held); }
   void SetOutputSink(OutputSink sink) { sink_ = std::move(sink); }
+  // Called as each WaitKeyPress begins; when it answers true the wait ends
+  // at once and takes no input (the runner's --no-pause and its "[wait]"
+  // lines).
+  void SetKeyWaitHandler(std::function<bool()> handler) {
+    keyWaitHandler_ = std::move(handler);
+  }
 
   // What tests and the runner look at.
   int64_t nowMillis() const { return clock_.now; }
@@ -130,6 +136,7 @@ class HeadlessPlatform final : public Platform {
   SoftwareRenderer renderer_;
   FramePacer pacer_;
   OutputSink sink_;
+  std::function<bool()> keyWaitHandler_;
   std::vector<Observed> observed_;
 
   std::u16string title_;
