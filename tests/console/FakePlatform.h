@@ -34,6 +34,9 @@ class FakePlatform : public Platform {
   int fontHeight = 23;
 
   std::deque<int> keys;
+  // Typed one batch at a time when the game asks for a character and the
+  // queue is empty, the way a player types after seeing the screen.
+  std::deque<std::u16string> batches;
   int closeRequests = 0;
   bool confirmAnswer = false;
   int emptyPollLimit = 200000;  // then InputExhausted, so no test hangs
@@ -92,6 +95,10 @@ class FakePlatform : public Platform {
 
   int NextChar() override {
     ++now;
+    if (keys.empty() && !batches.empty()) {
+      Type(batches.front());
+      batches.pop_front();
+    }
     if (keys.empty()) {
       if (++emptyPolls_ > emptyPollLimit) throw InputExhausted{};
       return 0;

@@ -1,0 +1,32 @@
+#pragma once
+// Runs a test on the small fixture world: its data files replace the
+// embedded ones for the length of the test.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "media/Resources.h"
+
+namespace zarvel::testing {
+
+inline void UseFixtureWorld(const std::string& folder) {
+  RegisterEmbeddedResources();
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
+    OverrideResource("dat/" + entry.path().filename().string(),
+                     std::move(bytes));
+  }
+}
+
+inline std::string TinyWorldFolder() {
+  return std::string(ZARVEL_SOURCE_DIR) + "/tests/fixtures/tiny";
+}
+
+}  // namespace zarvel::testing
