@@ -1,0 +1,100 @@
+# Runs one transcript case (cmake -P). A case folder holds:
+#   input.keys    the key script
+#   expected.txt  the expected standard output
+#   options       optional: the runner's options on one line, default
+#                 "--raw --data @DATA@ --keys @KEYS@". @DATA@ is the fixture
+#                 world, @KEYS@ the key script; without @KEYS@ the script is
+#                 fed through standard input instead
+#   world         optional: name of the world under worlds/, default "sklep"
+#   status        optional: the expected exit status, default 0
+#   stderr.txt    optional: the expected standard error
+#   setup/        optional: files put into the working directory first
+#   files/        optional: files the run must leave in the working
+#                 directory, compared byte for byte
+# Set UPDATE=1 to write the actual output over expected.txt instead of
+# comparing (for a new case; read the result before committing it).
+
+foreach(var RUNNER CASE_DIR WORLDS_DIR WORK_DIR)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "RunTranscript.cmake needs -D${var}=...")
+  endif()
+endforeach()
+
+set(world sklep)
+if(EXISTS ${CASE_DIR}/world)
+  file(STRINGS ${CASE_DIR}/world world LIMIT_COUNT 1)
+endif()
+set(options "--raw --data @DATA@ --keys @KEYS@")
+if(EXISTS ${CASE_DIR}/options)
+  file(STRINGS ${CASE_DIR}/options options LIMIT_COUNT 1)
+endif()
+set(expected_status 0)
+if(EXISTS ${CASE_DIR}/status)
+  file(STRINGS ${CASE_DIR}/status expected_status LIMIT_COUNT 1)
+endif()
+
+set(input_args)
+if(NOT options MATCHES "@KEYS@")
+  set(input_args INPUT_FILE ${CASE_DIR}/input.keys)
+endif()
+string(REPLACE "@DATA@" "${WORLDS_DIR}/${world}" options "${options}")
+string(REPLACE "@KEYS@" "${CASE_DIR}/input.keys" options "${options}")
+separate_arguments(options UNIX_COMMAND "${options}")
+
+# Position files land in the working directory: each case gets its own.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+if(IS_DIRECTORY ${CASE_DIR}/setup)
+  file(COPY ${CASE_DIR}/setup/ DESTINATION ${WORK_DIR})
+endif()
+set(actual ${WORK_DIR}.stdout.txt)
+set(actual_err ${WORK_DIR}.stderr.txt)
+execute_process(COMMAND ${RUNNER} ${options}
+  WORKING_DIRECTORY ${WORK_DIR}
+  ${input_args}
+  OUTPUT_FILE ${actual}
+  ERROR_FILE ${actual_err}
+  RESULT_VARIABLE status
+  TIMEOUT 100)
+
+if(UPDATE)
+  file(COPY_FILE ${actual} ${CASE_DIR}/expected.txt)
+  message(STATUS "updated ${CASE_DIR}/expected.txt (status ${status})")
+  return()
+endif()
+
+set(failures)
+if(NOT status STREQUAL expected_status)
+  list(APPEND failures "exit status ${status}, expected ${expected_status}")
+endif()
+
+# Shows what differs; diff is part of every Debian system.
+function(compare_file expected_file actual_file what)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+                          ${expected_file} ${actual_file}
+                  RESULT_VARIABLE different OUTPUT_QUIET ERROR_QUIET)
+  if(NOT different EQUAL 0)
+    execute_process(COMMAND diff -u --text ${expected_file} ${actual_file})
+    set(failures ${failures} "${what} differs" PARENT_SCOPE)
+  endif()
+endfunction()
+
+compare_file(${CASE_DIR}/expected.txt ${actual} "standard output")
+if(EXISTS ${CASE_DIR}/stderr.txt)
+  compare_file(${CASE_DIR}/stderr.txt ${actual_err} "standard error")
+endif()
+if(IS_DIRECTORY ${CASE_DIR}/files)
+  file(GLOB expected_files RELATIVE ${CASE_DIR}/files ${CASE_DIR}/files/*)
+  foreach(name ${expected_files})
+    if(NOT EXISTS ${WORK_DIR}/${name})
+      list(APPEND failures "${name} was not written")
+    else()
+      compare_file(${CASE_DIR}/files/${name} ${WORK_DIR}/${name} "${name}")
+    endif()
+  endforeach()
+endif()
+
+if(failures)
+  string(REPLACE ";" "; " failures "${failures}")
+  message(FATAL_ERROR "transcript ${CASE_DIR}: ${failures}")
+endif()
