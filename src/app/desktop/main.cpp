@@ -13,7 +13,9 @@ int main() {
   zarvel::DesktopPlatform platform;
   std::string error;
   if (!platform.Start(error)) {
-    std::fprintf(stderr, "zarvel: cannot start: %s (is DISPLAY set?)\n",
+    std::fprintf(stderr,
+                 "zarvel: no display to open the game window on (%s); "
+                 "start the game on a graphical desktop\n",
                  error.c_str());
     return 1;
   }

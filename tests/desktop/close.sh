@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# A window-close request in the real window system: the game asks
+# "Ukončit hru?" in a message box captioned "Zarvel"; Cancel (here Escape)
+# goes on with the game, OK (here Enter) ends it with exit status 0.
+#
+# Usage: close.sh ZARVEL
+source "$(dirname "$0")/xsession.sh"
+require_tools
+start_x 1024 768
+start_game "$1"
+skip_intro
+press s
+sleep 2.5
+
+# The box is a second managed window with the game's caption (wmctrl sees
+# it through the window manager; xdotool's name search does not).
+message_box() {
+  local game id
+  game=$(printf '0x%08x' "$GAME_WINDOW")
+  id=$(wmctrl -l | awk -v game="$game" '$4 == "Zarvel" && $1 != game { print $1; exit }')
+  [ -n "$id" ] && echo "$id"
+}
+await_box() {
+  local i
+  for i in $(seq 50); do
+    message_box >/dev/null && { message_box; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+wmctrl -i -c "$GAME_WINDOW"
+box=$(await_box) || fail "no message box after the close request"
+import -window root "$WORK/asking.png"
+sleep 0.5
+wmctrl -i -a "$box" 2>/dev/null || true
+press Escape
+sleep 1
+message_box >/dev/null && fail "the message box stayed after Cancel"
+game_running || fail "Cancel ended the game"
+
+# The game goes on: a command still gets its reply.
+focus_game
+shot "$WORK/before.png"
+type_line "sever"
+shot "$WORK/after.png"
+[ "$(compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>&1 || true)" != 0 ] ||
+  fail "the game did not answer a command after Cancel"
+
+wmctrl -i -c "$GAME_WINDOW"
+box=$(await_box) || fail "no message box after the second close request"
+sleep 0.5
+wmctrl -i -a "$box" 2>/dev/null || true
+press Return
+status=$(game_status)
+[ "$status" = 0 ] || fail "OK ended the game with status $status"
+echo "desktop close: ok"

@@ -1,0 +1,24 @@
+# The desktop program in a real X server (Xvfb with openbox), driven by
+# xdotool. Each script skips itself (status 77) on a machine without the X
+# tools. The scripts share one lock so that two software-rendered games do
+# not compete for the processor and upset each other's timing.
+if(TARGET zarvel)
+  set(desktop_dir ${CMAKE_CURRENT_LIST_DIR}/../desktop)
+  function(zarvel_desktop_test name script)
+    add_test(NAME ${name}
+             COMMAND bash ${desktop_dir}/${script} $<TARGET_FILE:zarvel> ${ARGN})
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180
+                         RESOURCE_LOCK zarvel_x_server LABELS desktop)
+  endfunction()
+
+  zarvel_desktop_test(desktop_no_display nodisplay.sh)
+  zarvel_desktop_test(desktop_title_and_play play.sh)
+  if(TARGET zarvel-tty)
+    zarvel_desktop_test(desktop_matches_tty_screenshot play.sh
+                        $<TARGET_FILE:zarvel-tty>)
+    zarvel_desktop_test(desktop_fullscreen_and_window fullscreen.sh
+                        $<TARGET_FILE:zarvel-tty>)
+  endif()
+  zarvel_desktop_test(desktop_close_request close.sh)
+  zarvel_desktop_test(desktop_music music.sh)
+endif()
