@@ -11,6 +11,8 @@
 #   setup/        optional: files put into the working directory first
 #   files/        optional: files the run must leave in the working
 #                 directory, compared byte for byte
+#   screenshots   optional: names (one a line) of PNG files the run must
+#                 leave in the working directory, each 800 × 600
 # Set UPDATE=1 to write the actual output over expected.txt instead of
 # comparing (for a new case; read the result before committing it).
 
@@ -90,6 +92,22 @@ if(IS_DIRECTORY ${CASE_DIR}/files)
       list(APPEND failures "${name} was not written")
     else()
       compare_file(${CASE_DIR}/files/${name} ${WORK_DIR}/${name} "${name}")
+    endif()
+  endforeach()
+endif()
+
+if(EXISTS ${CASE_DIR}/screenshots)
+  file(STRINGS ${CASE_DIR}/screenshots shots)
+  foreach(name ${shots})
+    set(shot ${WORK_DIR}/${name})
+    if(NOT EXISTS ${shot})
+      list(APPEND failures "${name} was not written")
+      continue()
+    endif()
+    # PNG signature, then the IHDR chunk with width and height.
+    file(READ ${shot} head LIMIT 24 HEX)
+    if(NOT head MATCHES "^89504e470d0a1a0a0000000d494844520000032000000258$")
+      list(APPEND failures "${name} is not an 800 x 600 PNG")
     endif()
   endforeach()
 endif()
