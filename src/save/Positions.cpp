@@ -3,9 +3,6 @@
 
 #include "save/Positions.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "commands/Commands.h"
 #include "console/CommandLine.h"
 #include "console/Console.h"
@@ -31,21 +28,6 @@ int WaitForNumber(Game& game, int highest) {
     if (number > 0 && number <= highest) return number;
     if (game.platform.IsKeyDown(kEscapeKey)) return 0;
   }
-}
-
-// An existing slot file that cannot be opened for writing refuses the save
-// even though the new content would go through a temporary file: the
-// player made it read-only, and replacing it behind their back would be
-// wrong.
-bool IsWriteProtected(const std::string& fileName) {
-  std::error_code error;
-  return std::filesystem::exists(fileName, error) &&
-         !CanOpenReadWrite(fileName);
-}
-
-bool WritePosition(const Text& text, const std::string& fileName) {
-  if (IsWriteProtected(fileName)) return false;
-  return WriteTextFile(text, fileName);
 }
 
 }  // namespace
@@ -92,7 +74,9 @@ bool SavePosition(Game& game) {
   if (world.currentPlayer >= 0 && world.currentPlayer < kPlayerCapacity) {
     game.savedPlayerRooms[world.currentPlayer] = world.currentRoom;
   }
-  if (!WritePosition(BuildPositionText(game, name), SlotFileName(slot))) {
+  // WriteTextFile replaces the file atomically and refuses an existing
+  // file that cannot be opened for writing.
+  if (!WriteTextFile(BuildPositionText(game, name), SlotFileName(slot))) {
     ConsolePrint(game, u"Pozici se nepodařilo uložit, disk asi stávkuje.");
     return false;
   }
