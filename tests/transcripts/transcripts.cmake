@@ -16,7 +16,7 @@ if(TARGET zarvel-tty)
           -DWORLDS_DIR=${CMAKE_CURRENT_LIST_DIR}/worlds
           -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/transcripts/${case_name}
           -P ${CMAKE_CURRENT_LIST_DIR}/support/RunTranscript.cmake)
-      set_tests_properties(transcript.${case_name} PROPERTIES TIMEOUT 120)
+      set_tests_properties(transcript.${case_name} PROPERTIES TIMEOUT 900)
     endif()
   endforeach()
 endif()

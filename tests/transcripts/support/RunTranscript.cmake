@@ -57,7 +57,7 @@ execute_process(COMMAND ${RUNNER} ${options}
   OUTPUT_FILE ${actual}
   ERROR_FILE ${actual_err}
   RESULT_VARIABLE status
-  TIMEOUT 100)
+  TIMEOUT 600)
 
 if(UPDATE)
   file(COPY_FILE ${actual} ${CASE_DIR}/expected.txt)
