@@ -99,6 +99,48 @@ TEST_F(TitleMenuTest, CreditsPagesFollowTheClockInThreeSecondSteps) {
   }
 }
 
+const DrawnText* FindText(const FakePlatform& platform,
+                          const std::u16string& text) {
+  for (const DrawnText& drawn : platform.texts) {
+    if (drawn.text == text) return &drawn;
+  }
+  return nullptr;
+}
+
+TEST_F(TitleMenuTest, MenuAndCreditsSitOnTheTextGrid) {
+  // "Z" is 10 px wide on the fake platform, a row 23 px high.
+  t.game.shell.musicOn = 0;
+  t.platform.batches = {u"xS"};
+  RunTitleMenu(t.game);
+  const DrawnText* start = FindText(t.platform, u"S - Start hry");
+  ASSERT_NE(start, nullptr);
+  EXPECT_EQ(start->x, 400 - 130 / 2);
+  EXPECT_EQ(start->y, 21 * 23);
+  EXPECT_EQ(FindText(t.platform, u"neštěstí nechodí nikdy samo")->y, 8 * 23);
+  // Page A: the role from column 12, the name ending 12 columns before the
+  // right edge.
+  const DrawnText* role = FindText(t.platform, u"námět, scénář, režie");
+  ASSERT_NE(role, nullptr);
+  EXPECT_EQ(role->x, 120);
+  EXPECT_EQ(role->y, 13 * 23);
+  const DrawnText* name = FindText(t.platform, u"brokvin");
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->x, 800 - 70 - 120);
+  EXPECT_EQ(name->y, 13 * 23);
+  // The blue box of rows 3 to 10 and the green one of rows 12 to 19.
+  const auto hasRect = [&](float x, float y, float w, float h, int rgb) {
+    for (const DrawnRect& r : t.platform.rects) {
+      if (r.x == x && r.y == y && r.width == w && r.height == h &&
+          (r.r << 16 | r.g << 8 | r.b) == rgb) {
+        return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(hasRect(100, 69, 600, 184, 0x303080));
+  EXPECT_TRUE(hasRect(100, 276, 600, 184, 0x308030));
+}
+
 TEST_F(TitleMenuTest, CycleRestartsAfterTwelveSeconds) {
   t.game.shell.musicOn = 0;
   t.game.shell.introClock = t.platform.now - 20000;
@@ -139,6 +181,12 @@ TEST_F(PagedTextTest, PagesHoldSixteenLinesEachEndedByAKey) {
   EXPECT_EQ(prompt.y, 21 * 23);
   EXPECT_EQ(prompt.x, 400 - 170 / 2);
   const DrawnText& first = t.platform.texts[t.platform.texts.size() - 9];
+  bool framed = false;  // the green frame of the paged screens
+  for (const DrawnRect& r : t.platform.rects) {
+    framed |= r.x == 100 && r.y == 69 && r.width == 600 && r.height == 462 &&
+              r.g == 128;
+  }
+  EXPECT_TRUE(framed);
   EXPECT_EQ(first.text, u"r33");
   EXPECT_EQ(first.x, 110);
   EXPECT_EQ(first.y, 4 * 23);
