@@ -1,0 +1,62 @@
+#include "DataSet.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "media/Resources.h"
+
+namespace zarvel::lint {
+
+namespace {
+
+// The resource names the loader asks for, in FileId order.
+constexpr std::array<const char*, kFileCount> kResourceNames = {
+    zarvel::kItemsFile,      zarvel::kInitFile,
+    zarvel::kLocationsFile,  zarvel::kExamineFile,
+    zarvel::kUseFile,        zarvel::kInventoryEventsFile,
+    zarvel::kEventsFile,     zarvel::kTakeRulesFile,
+    zarvel::kDropRulesFile,  zarvel::kLegendFile,
+    zarvel::kDictionaryFile, zarvel::kIntroFile,
+    zarvel::kDialoguesFile,  zarvel::kOutroFile,
+    zarvel::kHelpFile};
+
+bool StartsWithMark(const std::string& bytes) {
+  return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+         bytes.starts_with("\xFE\xFF");
+}
+
+}  // namespace
+
+bool LoadDataSet(const std::string& folder, DataSet& data, std::string& error) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) {
+    error = "cannot read the data folder " + folder;
+    return false;
+  }
+  for (int id = 0; id < kFileCount; ++id) {
+    DataFile& file = data.files[id];
+    const std::string resource = kResourceNames[id];
+    file.id = static_cast<FileId>(id);
+    file.name = resource.substr(resource.find('/') + 1);
+    file.path = (fs::path(folder) / file.name).string();
+    std::string bytes;
+    std::ifstream in(file.path, std::ios::binary);
+    file.present = static_cast<bool>(in);
+    if (file.present) {
+      bytes.assign(std::istreambuf_iterator<char>(in),
+                   std::istreambuf_iterator<char>());
+    }
+    file.byteOrderMark = StartsWithMark(bytes);
+    // Even a missing file replaces the resource, so nothing built into this
+    // program can stand in for it.
+    OverrideResource(resource,
+                     std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    file.lines = ReadTextLines(resource);
+  }
+  LoadWorld(*data.world);
+  return true;
+}
+
+}  // namespace zarvel::lint

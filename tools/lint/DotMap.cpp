@@ -1,0 +1,80 @@
+#include "DotMap.h"
+
+#include <set>
+#include <string>
+#include <tuple>
+
+namespace zarvel::lint {
+
+namespace {
+
+constexpr size_t kLabelLength = 40;
+
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+// The first console line of the description, markup removed, cut short.
+std::string LabelOf(const Text& description) {
+  Text first = description.substr(0, description.find(u'/'));
+  Text plain;
+  for (char16_t c : first) {
+    if (c != u'*' && c != u'%' && c != u'×') plain += c;
+  }
+  plain = TrimText(plain);
+  if (plain.size() > kLabelLength) {
+    plain = TrimText(plain.substr(0, kLabelLength)) + u"…";
+  }
+  return TextToUtf8(plain);
+}
+
+std::string NodeName(int room) {
+  return room == 0 ? "anywhere" : "room" + std::to_string(room);
+}
+
+}  // namespace
+
+void WriteDotMap(const DataSet& data, const RoomGraph& graph,
+                 std::ostream& out) {
+  const auto& slots = data.world->locationVariants.slots;
+  out << "digraph zarvel {\n"
+      << "  node [shape=box, fontname=\"Ubuntu Condensed\"];\n"
+      << "  edge [fontname=\"Ubuntu Condensed\", fontsize=10];\n";
+  for (const auto& [room, records] : graph.variants) {
+    // The default description is the one of the unconditional variant, or
+    // of the last variant when the room has none.
+    int shown = records.back();
+    for (int r : records) {
+      if (slots[r].conditions.empty()) {
+        shown = r;
+        break;
+      }
+    }
+    out << "  " << NodeName(room) << " [label=\"" << room << ": "
+        << Escaped(LabelOf(slots[shown].description)) << "\""
+        << (room == graph.start ? ", peripheries=2" : "") << "];\n";
+  }
+  bool anywhere = false;
+  std::set<std::tuple<int, int, std::string, std::string, bool>> written;
+  for (const RoomEdge& edge : graph.edges) {
+    if (!written.insert({edge.from, edge.to, edge.label, edge.when, edge.move})
+             .second) {
+      continue;
+    }
+    anywhere = anywhere || edge.from == 0;
+    std::string label = edge.label;
+    if (!edge.when.empty()) label += "\\n" + Escaped(edge.when);
+    out << "  " << NodeName(edge.from) << " -> " << NodeName(edge.to)
+        << " [label=\"" << label << "\"" << (edge.move ? ", style=dashed" : "")
+        << "];\n";
+  }
+  if (anywhere) out << "  anywhere [label=\"(any room)\", shape=ellipse];\n";
+  out << "}\n";
+}
+
+}  // namespace zarvel::lint
