@@ -25,8 +25,9 @@ inline void UseFixtureWorld(const std::string& folder) {
   }
 }
 
-inline std::string TinyWorldFolder() {
-  return std::string(ZARVEL_SOURCE_DIR) + "/tests/fixtures/tiny";
+// The cellar of the transcript tests (see its README).
+inline std::string CellarWorldFolder() {
+  return std::string(ZARVEL_SOURCE_DIR) + "/tests/transcripts/worlds/sklep";
 }
 
 }  // namespace zarvel::testing

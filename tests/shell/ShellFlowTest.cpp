@@ -28,7 +28,7 @@ class ShellFlowTest : public ::testing::Test {
   StartingObserver observer;
   Game game{platform};
   void SetUp() override {
-    UseFixtureWorld(TinyWorldFolder());
+    UseFixtureWorld(CellarWorldFolder());
     observer.platform = &platform;
     observer.skipWaits = true;
     game.observer = &observer;
@@ -52,10 +52,10 @@ TEST_F(ShellFlowTest, StartUpDescribesTheStartLocationBetweenEmptyLines) {
   StartUp(game);
   EXPECT_EQ(game.shell.lineHeight, 23);
   EXPECT_EQ(game.shell.charWidth, 10);
-  EXPECT_EQ(game.shell.storyText.substr(0, 26), u"Byla jednou jedna předsíň.");
+  EXPECT_EQ(game.shell.storyText, u"Ve sklepě je tma.\r/A krysy.\r//");
   ASSERT_GE(observer.lines.size(), 3u);
   EXPECT_EQ(observer.lines.front(), u"");
-  EXPECT_EQ(observer.lines[1], u"Tmavá předsíň.");
+  EXPECT_EQ(observer.lines[1], u"Sklep. Stojí tu stará *skříň.");
   EXPECT_EQ(observer.lines.back(), u"");
   // Intro track first, then the game track after the fade.
   EXPECT_EQ(platform.played, (std::vector<int>{1, 2}));
@@ -75,7 +75,9 @@ TEST_F(ShellFlowTest, OneCharacterPerFrameActsAfterThePresentation) {
 TEST_F(ShellFlowTest, ACommandIsEchoedFramedAndDispatched) {
   StartGame();
   TypeAndRun(u"i\r");
-  EXPECT_EQ(observer.lines, (Lines{u">i", u"", u"Nic u sebe nemáš.", u""}));
+  EXPECT_EQ(observer.lines,
+            (Lines{u">i", u"", u"Neseš zápalky.", u"",
+                   u"Zápalky máš v kapse, kdyby byla tma.", u""}));
   EXPECT_EQ(game.shell.inputLine, u"");
 }
 
@@ -86,9 +88,9 @@ TEST_F(ShellFlowTest, GameOverPrintsTheBannerThenStartsAgainAtOnce) {
   RunMainLoopFrame(game);
   EXPECT_EQ(game.world.pendingFlow, u"");
   ASSERT_GE(observer.lines.size(), 4u);
-  EXPECT_EQ(
-      (Lines(observer.lines.begin(), observer.lines.begin() + 4)),
-      (Lines{u"", u"% *G *A *M *E   *O *V *E *R ", u"", u"Tmavá předsíň."}));
+  EXPECT_EQ((Lines(observer.lines.begin(), observer.lines.begin() + 4)),
+            (Lines{u"", u"% *G *A *M *E   *O *V *E *R ", u"",
+                   u"Sklep. Stojí tu stará *skříň."}));
   EXPECT_EQ(game.world.currentRoom, 1);
   EXPECT_EQ(game.console.linesSincePause, observer.lines.size() - 2);
   EXPECT_TRUE(observer.menus.size() == 1) << "no title menu after a game over";
@@ -104,15 +106,16 @@ TEST_F(ShellFlowTest, RoomReloadIsQuietAndDropsItsOwnRequests) {
 
 TEST_F(ShellFlowTest, OutroLeadsThroughTheTitleMenuToANewGame) {
   StartGame();
-  game.world.currentRoom = 3;
+  game.world.currentRoom = 5;
   game.world.pendingFlow = u"outro";
   platform.batches = {u"S"};
   RunMainLoopFrame(game);
   EXPECT_EQ(observer.menus.size(), 2u);
   ASSERT_GE(observer.lines.size(), 4u);
   EXPECT_EQ((Lines(observer.lines.begin(), observer.lines.begin() + 4)),
-            (Lines{u"% *T *H *E   *E *N *D\r", u"\r", u"*GRATULUJI!\r", u""}));
-  EXPECT_TRUE(Printed(u"Tmavá předsíň."));
+            (Lines{u"% *K *O *N *E *C\r", u"\r",
+                   u"*GRATULUJI, dostal ses ven.\r", u""}));
+  EXPECT_TRUE(Printed(u"Sklep. Stojí tu stará *skříň."));
   EXPECT_EQ(game.world.currentRoom, 1);
   // The game track restarts after a second fade.
   EXPECT_EQ(platform.played, (std::vector<int>{1, 2, 2}));
