@@ -35,6 +35,7 @@ bool LoadDataSet(const std::string& folder, DataSet& data, std::string& error) {
     error = "cannot read the data folder " + folder;
     return false;
   }
+  data.folder = folder;
   for (int id = 0; id < kFileCount; ++id) {
     DataFile& file = data.files[id];
     const std::string resource = kResourceNames[id];

@@ -41,6 +41,7 @@ struct DataFile {
 };
 
 struct DataSet {
+  std::string folder;
   std::array<DataFile, kFileCount> files;
   // Filled by the engine's LoadWorld from the folder's files. Held on the
   // heap: the tables are large.
