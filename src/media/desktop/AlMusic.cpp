@@ -1,5 +1,7 @@
 #include "media/desktop/AlMusic.h"
 
+#include <chrono>
+
 #include "media/Resources.h"
 
 namespace zarvel {
@@ -77,25 +79,49 @@ bool AlMusic::FinishDecoding(Sound& sound) {
   return sound.usable;
 }
 
+void AlMusic::Start(Channel& channel) {
+  channel.waiting = false;
+  Sound& sound = sounds_[channel.sound - 1];
+  if (!FinishDecoding(sound)) return;
+  alGenSources(1, &channel.source);
+  alSourcei(channel.source, AL_BUFFER, ALint(sound.buffer));
+  alSourcei(channel.source, AL_LOOPING, sound.loop ? AL_TRUE : AL_FALSE);
+  alSourcef(channel.source, AL_GAIN, channel.gain);
+  if (!channel.paused) alSourcePlay(channel.source);
+}
+
 ChannelHandle AlMusic::Play(SoundHandle handle) {
   Channel channel;
   if (handle >= 1 && size_t(handle) <= sounds_.size()) {
-    Sound& sound = sounds_[handle - 1];
-    if (FinishDecoding(sound)) {
-      alGenSources(1, &channel.source);
-      alSourcei(channel.source, AL_BUFFER, ALint(sound.buffer));
-      alSourcei(channel.source, AL_LOOPING, sound.loop ? AL_TRUE : AL_FALSE);
-      alSourcef(channel.source, AL_GAIN, 1.0f);
-      alSourcePlay(channel.source);
-    }
+    channel.sound = handle;
+    channel.waiting = true;
+    ++waitingChannels_;
   }
   channels_.push_back(channel);
+  Service();
   return ChannelHandle(channels_.size());
+}
+
+void AlMusic::Service() {
+  if (waitingChannels_ == 0) return;
+  for (Channel& channel : channels_) {
+    if (!channel.waiting) continue;
+    Sound& sound = sounds_[channel.sound - 1];
+    bool ready =
+        sound.decoded || sound.decoding.wait_for(std::chrono::seconds(0)) ==
+                             std::future_status::ready;
+    if (!ready) continue;
+    Start(channel);
+    --waitingChannels_;
+  }
 }
 
 void AlMusic::SetPaused(ChannelHandle handle, bool paused) {
   if (handle < 1 || size_t(handle) > channels_.size()) return;
-  ALuint source = channels_[handle - 1].source;
+  Channel& channel = channels_[handle - 1];
+  // A channel still waiting for its decode keeps the wish for its start.
+  if (channel.waiting) channel.paused = paused;
+  ALuint source = channel.source;
   if (source == 0) return;
   ALint state = 0;
   alGetSourcei(source, AL_SOURCE_STATE, &state);
@@ -107,9 +133,9 @@ void AlMusic::SetPaused(ChannelHandle handle, bool paused) {
 
 void AlMusic::SetVolume(ChannelHandle handle, float volume) {
   if (handle < 1 || size_t(handle) > channels_.size()) return;
-  ALuint source = channels_[handle - 1].source;
-  if (source == 0) return;
-  alSourcef(source, AL_GAIN, volume < 0 ? 0 : (volume > 1 ? 1 : volume));
+  Channel& channel = channels_[handle - 1];
+  channel.gain = volume < 0 ? 0 : (volume > 1 ? 1 : volume);
+  if (channel.source != 0) alSourcef(channel.source, AL_GAIN, channel.gain);
 }
 
 }  // namespace zarvel

@@ -5,8 +5,11 @@
 // and hands out handles, and nothing is heard.
 //
 // Decoding both tracks takes a noticeable fraction of a second, so it runs
-// on worker threads started by LoadSound; a sound's buffer is made the first
-// time it is played, waiting for its decode only then.
+// on worker threads started by LoadSound, and Play never waits for it: a
+// channel whose sound is still decoding starts as soon as the decode is
+// done (Service, called from the game's frequent platform calls), with the
+// pause and volume it was given meanwhile. The start-up is then not held
+// back by the music, which begins a few hundredths of a second late.
 
 #include <AL/al.h>
 #include <AL/alc.h>
@@ -35,6 +38,8 @@ class AlMusic {
   ChannelHandle Play(SoundHandle sound);
   void SetPaused(ChannelHandle channel, bool paused);
   void SetVolume(ChannelHandle channel, float volume);
+  // Starts the channels whose sounds have finished decoding since Play.
+  void Service();
 
  private:
   struct Sound {
@@ -45,14 +50,20 @@ class AlMusic {
     ALuint buffer = 0;
   };
   struct Channel {
+    SoundHandle sound = 0;
+    bool waiting = false;  // for its sound's decode
+    bool paused = false;
+    float gain = 1.0f;
     ALuint source = 0;  // 0 when there is no device
   };
   bool FinishDecoding(Sound& sound);
+  void Start(Channel& channel);
 
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   std::vector<Sound> sounds_;      // handle - 1
   std::vector<Channel> channels_;  // handle - 1
+  int waitingChannels_ = 0;
 };
 
 }  // namespace zarvel

@@ -1,5 +1,6 @@
 #include "media/desktop/DesktopPlatform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +76,7 @@ bool DesktopPlatform::OpenScreen(int width, int height, int depth, int rate) {
 
 void DesktopPlatform::Flip() {
   emptyPollsSinceFlip_ = 0;
+  music_.Service();
   screen_.Flip();
   // Keeps the window's content fresh when it was covered, without taking
   // any key out of the game's hands (they only land in the queue).
@@ -119,7 +121,7 @@ void DesktopPlatform::SetColor(int r, int g, int b) {
 void DesktopPlatform::SetBlend(BlendMode mode) { state_.blend = mode; }
 
 void DesktopPlatform::DrawRect(float x, float y, float width, float height) {
-  if (width <= 0 || height <= 0) return;
+  if (width == 0 || height == 0) return;
   DrawOp op = NewOp(DrawOp::Kind::Rect);
   op.x1 = x;
   op.y1 = y;
@@ -169,6 +171,7 @@ void DesktopPlatform::DrawImageAt(ImageHandle image, float x, float y) {
 // Keyboard and window.
 
 void DesktopPlatform::PumpEvents() {
+  music_.Service();
   if (!videoStarted_) return;
   SDL_Event event;
   WindowNotices notices;
@@ -229,7 +232,14 @@ bool DesktopPlatform::Confirm(const std::u16string& text, bool serious) {
 int32_t DesktopPlatform::ClockMillis() { return int32_t(SDL_GetTicks()); }
 
 void DesktopPlatform::SleepMillis(int millis) {
-  if (millis > 0) SDL_Delay(uint32_t(millis));
+  // In slices, so that music still decoding starts while the game sleeps.
+  uint32_t end = SDL_GetTicks() + uint32_t(std::max(millis, 0));
+  for (;;) {
+    music_.Service();
+    int32_t left = int32_t(end - SDL_GetTicks());
+    if (left <= 0) break;
+    SDL_Delay(uint32_t(std::min(left, 10)));
+  }
 }
 
 TickerHandle DesktopPlatform::CreateTicker(double ticksPerSecond) {

@@ -45,12 +45,12 @@ class CoverageMask {
   std::vector<uint8_t> cells_;
 };
 
-int Floor(float v) { return static_cast<int>(std::floor(v)); }
+int Round(float v) { return static_cast<int>(std::lround(v)); }
 
 bool TextLandsOnPaint(const DrawOp& op, const CoverageMask& mask) {
   if (op.font == nullptr) return true;
-  int pen = Floor(op.x1);
-  int top = Floor(op.y1);
+  int pen = Round(op.x1);
+  int top = Round(op.y1);
   for (char16_t c : op.text) {
     const Glyph* glyph = op.font->GetGlyph(c);
     if (glyph == nullptr) continue;
@@ -74,25 +74,25 @@ bool IsSelfContained(const DrawList& ops, int width, int height) {
         mask.Paint(0, 0, width, height);
         break;
       case DrawOp::Kind::Rect:
-        mask.Paint(Floor(op.x1), Floor(op.y1), Floor(op.x1 + op.x2),
-                   Floor(op.y1 + op.y2));
+        mask.Paint(Round(op.x1), Round(op.y1), Round(op.x1 + op.x2),
+                   Round(op.y1 + op.y2));
         break;
       case DrawOp::Kind::Line:
         // Diagonal lines only paint part of their box; leaving them out of
         // the mask can only make the answer more careful.
         if (op.y1 == op.y2 || op.x1 == op.x2) {
-          mask.Paint(Floor(std::min(op.x1, op.x2)),
-                     Floor(std::min(op.y1, op.y2)),
-                     Floor(std::max(op.x1, op.x2)) + 1,
-                     Floor(std::max(op.y1, op.y2)) + 1);
+          mask.Paint(Round(std::min(op.x1, op.x2)),
+                     Round(std::min(op.y1, op.y2)),
+                     Round(std::max(op.x1, op.x2)) + 1,
+                     Round(std::max(op.y1, op.y2)) + 1);
         }
         break;
       case DrawOp::Kind::Image:
         // Masked drawing replaces pixels, so repeating it changes nothing.
         if (op.blend == BlendMode::Alpha &&
-            !mask.IsPainted(Floor(op.x1), Floor(op.y1),
-                            Floor(op.x1) + op.imageWidth,
-                            Floor(op.y1) + op.imageHeight))
+            !mask.IsPainted(Round(op.x1), Round(op.y1),
+                            Round(op.x1) + op.imageWidth,
+                            Round(op.y1) + op.imageHeight))
           return false;
         break;
       case DrawOp::Kind::Text:

@@ -9,6 +9,12 @@
 
 namespace zarvel {
 
+namespace {
+// The game passes whole numbers; others land on the nearest pixel, as in
+// the software renderer.
+float Pixel(float coordinate) { return float(std::lround(coordinate)); }
+}  // namespace
+
 GlRenderer::~GlRenderer() { ReleaseGlObjects(); }
 
 void GlRenderer::ReleaseGlObjects() {
@@ -141,10 +147,10 @@ void GlRenderer::DrawLine(const DrawOp& op) {
   // are drawn and a line at y lands on row y whatever the rasteriser's
   // diamond rule would do with the last pixel.
   if (op.y1 == op.y2 || op.x1 == op.x2) {
-    float x0 = std::floor(std::min(op.x1, op.x2));
-    float y0 = std::floor(std::min(op.y1, op.y2));
-    float x1 = std::floor(std::max(op.x1, op.x2)) + 1;
-    float y1 = std::floor(std::max(op.y1, op.y2)) + 1;
+    float x0 = Pixel(std::min(op.x1, op.x2));
+    float y0 = Pixel(std::min(op.y1, op.y2));
+    float x1 = Pixel(std::max(op.x1, op.x2)) + 1;
+    float y1 = Pixel(std::max(op.y1, op.y2)) + 1;
     DrawQuad(x0, y0, x1, y1);
     return;
   }
@@ -185,16 +191,16 @@ void GlRenderer::DrawImage(const DrawOp& op) {
     boundTexture_ = kUnknownTexture;
   }
   BindTexture(image.texture);
-  float x = std::floor(op.x1);
-  float y = std::floor(op.y1);
+  float x = Pixel(op.x1);
+  float y = Pixel(op.y1);
   DrawTexturedQuad(x, y, x + image.pixels.width, y + image.pixels.height, 0, 0,
                    1, 1);
 }
 
 void GlRenderer::DrawText(const DrawOp& op) {
   if (op.font == nullptr) return;
-  int pen = int(std::floor(op.x1));
-  int top = int(std::floor(op.y1));
+  int pen = int(std::lround(op.x1));
+  int top = int(std::lround(op.y1));
   for (char16_t c : op.text) {
     const Glyph* glyph = op.font->GetGlyph(c);
     if (glyph == nullptr) continue;
@@ -250,8 +256,8 @@ void GlRenderer::Render(const DrawList& ops) {
     switch (op.kind) {
       case DrawOp::Kind::Rect:
         BindTexture(0);
-        DrawQuad(std::floor(op.x1), std::floor(op.y1),
-                 std::floor(op.x1 + op.x2), std::floor(op.y1 + op.y2));
+        DrawQuad(Pixel(op.x1), Pixel(op.y1), Pixel(op.x1 + op.x2),
+                 Pixel(op.y1 + op.y2));
         break;
       case DrawOp::Kind::Line:
         BindTexture(0);
