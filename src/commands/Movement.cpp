@@ -1,7 +1,5 @@
 // Walking through the exits of the location shown, and the inventory.
 
-#include <algorithm>
-
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
@@ -39,11 +37,9 @@ void Move(Game& game, int direction) {
 
 void ListInventory(Game& game) {
   World& world = game.world;
-  const int64_t carried = 999 + int64_t{world.currentPlayer};
-  const int last = std::min(world.itemCount, kItemCapacity - 1);
   Text list;
-  for (int id = 0; id <= last; ++id) {
-    if (world.items[id].location == carried)
+  for (int id = 0; id <= LastScannedItem(world); ++id) {
+    if (world.items[id].location == InventoryCodeOf(world))
       list += world.items[id].name + u", ";
   }
   Text sentence;

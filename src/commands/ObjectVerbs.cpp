@@ -15,17 +15,13 @@ namespace {
 
 constexpr size_t kShortestNoun = 3;
 
-int LastItem(const World& world) {
-  return std::min(world.itemCount, kItemCapacity - 1);
-}
-
 bool IsCarried(const World& world, const ItemRecord& item) {
-  return item.location == 999 + int64_t{world.currentPlayer};
+  return item.location == InventoryCodeOf(world);
 }
 
 int CountCarried(const World& world) {
   int carried = 0;
-  for (int id = 0; id <= LastItem(world); ++id) {
+  for (int id = 0; id <= LastScannedItem(world); ++id) {
     if (IsCarried(world, world.items[id])) ++carried;
   }
   return carried;
@@ -96,7 +92,7 @@ void TakeItem(Game& game, const Text& noun) {
   }
   if (RunTakeRules(game, noun) != 0) return;
   World& world = game.world;
-  for (int id = 0; id <= LastItem(world); ++id) {
+  for (int id = 0; id <= LastScannedItem(world); ++id) {
     ItemRecord& item = world.items[id];
     if (!ContainsText(item.name, noun)) continue;
     if (item.location == world.currentRoom) {
@@ -105,7 +101,7 @@ void TakeItem(Game& game, const Text& noun) {
       } else if (CountCarried(world) < ParseIntLenient(world.inventoryLimit)) {
         ReplyWithKeyFramed(game, "seber_ano", Text(),
                            u" " + item.takenName + u".");
-        item.location = static_cast<int>(999 + int64_t{world.currentPlayer});
+        item.location = static_cast<int>(InventoryCodeOf(world));
       } else {
         ReplyWithKey(game, "plny_inventar");
       }
@@ -130,7 +126,7 @@ void DropItem(Game& game, const Text& noun) {
   }
   if (RunDropRules(game, noun) != 0) return;
   World& world = game.world;
-  for (int id = 0; id <= LastItem(world); ++id) {
+  for (int id = 0; id <= LastScannedItem(world); ++id) {
     ItemRecord& item = world.items[id];
     if (!ContainsText(item.name, noun) || !IsCarried(world, item)) continue;
     item.location = world.currentRoom;

@@ -1,7 +1,5 @@
 #include "rules/ListElements.h"
 
-#include <algorithm>
-
 namespace zarvel {
 
 bool TakeKeyword(const Text& element, const Text& keyword, Text& argument) {
@@ -24,14 +22,6 @@ ElementPair SplitPair(const Text& argument) {
   pair.first = argument.substr(0, slash);
   pair.second = argument.substr(slash + 1);
   return pair;
-}
-
-int64_t InventoryCodeOf(const World& world) {
-  return 999 + static_cast<int64_t>(world.currentPlayer);
-}
-
-int LastScannedItem(const World& world) {
-  return std::min(world.itemCount, kItemCapacity - 1);
 }
 
 }  // namespace zarvel

@@ -1,8 +1,6 @@
 #pragma once
 // Small helpers shared by the readers of condition and effect elements.
 
-#include <cstdint>
-
 #include "data/World.h"
 #include "media/Text.h"
 
@@ -19,13 +17,5 @@ struct ElementPair {
   Text second;  // after the "/"
 };
 ElementPair SplitPair(const Text& argument);
-
-// 999 + currentPlayer, computed wide so that an absurd player number from
-// the data cannot overflow.
-int64_t InventoryCodeOf(const World& world);
-
-// The item slots the scans "0 (or 1) to itemCount inclusive" may visit: the
-// data's itemCount can name more items than the table holds.
-int LastScannedItem(const World& world);
 
 }  // namespace zarvel

@@ -2,6 +2,8 @@
 // The condition and effect language, entering a location, and the events
 // that fire by themselves.
 
+#include <cstdint>
+
 #include "media/Text.h"
 
 namespace zarvel {
@@ -23,5 +25,12 @@ void ListExits(Game& game);
 // Mode 0 after a description, 1 after an examine rule with effects.
 void RunRoomEvents(Game& game, int mode);
 void RunInventoryEvents(Game& game, int mode);
+
+// 999 + currentPlayer, computed wide so that an absurd player number from
+// the data cannot overflow.
+int64_t InventoryCodeOf(const World& world);
+// The last item slot the scans "0 (or 1) to itemCount inclusive" may visit:
+// the data's itemCount can name more items than the table holds.
+int LastScannedItem(const World& world);
 
 }  // namespace zarvel

@@ -2,8 +2,7 @@
 // the keys of the effect language, and applied line by line over a freshly
 // loaded world.
 
-#include <algorithm>
-
+#include "rules/Rules.h"
 #include "save/Positions.h"
 #include "shell/Game.h"
 
@@ -91,8 +90,7 @@ Text BuildPositionText(Game& game, const Text& name) {
   const World& world = game.world;
   Text text;
   AppendLine(text, name);
-  const int lastItem = std::min(world.itemCount, kItemCapacity - 1);
-  for (int id = 0; id <= lastItem; ++id) {
+  for (int id = 0; id <= LastScannedItem(world); ++id) {
     AppendLine(text, Pair(u"pr=", id, FormatInt(world.items[id].location)));
   }
   AppendLine(text, u"score=" + FormatInt(world.score));
