@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace zarvel {
 
@@ -92,10 +94,22 @@ void SoftwareRenderer::DrawRect(float x, float y, float width, float height) {
   top = std::max(top, 0);
   right = std::min(right, back_.width);
   bottom = std::min(bottom, back_.height);
+  if (right <= left || bottom <= top) return;
+  // Rectangles are opaque in both blend modes, so each row is a plain copy
+  // of one prepared run of pixels: the game fills most of the screen this
+  // way every frame.
+  const size_t runBytes = static_cast<size_t>(right - left) * 4;
+  std::vector<uint8_t> run(runBytes);
+  for (size_t at = 0; at < runBytes; at += 4) {
+    run[at] = color_.r;
+    run[at + 1] = color_.g;
+    run[at + 2] = color_.b;
+    run[at + 3] = kOpaque;
+  }
   for (int row = top; row < bottom; ++row) {
-    for (int column = left; column < right; ++column) {
-      Plot(column, row, color_, kOpaque);
-    }
+    std::memcpy(back_.pixels.data() +
+                    (static_cast<size_t>(row) * back_.width + left) * 4,
+                run.data(), runBytes);
   }
 }
 
