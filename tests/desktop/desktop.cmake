@@ -25,3 +25,17 @@ if(TARGET zarvel)
   zarvel_desktop_test(desktop_close_request close.sh)
   zarvel_desktop_test(desktop_music music.sh)
 endif()
+
+# Unit tests of the desktop platform's own rules (no display needed). They
+# live in a subfolder so that the per-folder test programs, which are built
+# without the desktop library, do not pick them up.
+if(TARGET zarvel_desktop)
+  file(GLOB desktop_unit_sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_LIST_DIR}/unit/*Test.cpp)
+  if(desktop_unit_sources)
+    add_executable(test_desktop_platform ${desktop_unit_sources})
+    target_link_libraries(test_desktop_platform PRIVATE zarvel_desktop
+                          zarvel_embedded GTest::gtest GTest::gtest_main)
+    gtest_discover_tests(test_desktop_platform DISCOVERY_TIMEOUT 60)
+  endif()
+endif()
