@@ -1,7 +1,6 @@
 // Splitting a typed line into verb and noun and finding its command.
 
 #include <cstdint>
-#include <initializer_list>
 
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
@@ -15,11 +14,12 @@ namespace {
 
 using CommandAction = void (*)(Game& game, const Text& noun);
 
-// A command matches either the whole line ("debug", "r") or its first three
-// characters, which lets every Czech verb be typed whole or shortened.
+// A command matches either the whole line ("debug") or its first three
+// characters, which lets every Czech verb be typed whole or shortened (the
+// one-letter forms equal those three characters only as the whole line).
 struct CommandEntry {
   bool wholeLine;
-  std::initializer_list<const char16_t*> words;
+  const char16_t* words[3];  // unused places are null
   CommandAction action;
 };
 
@@ -74,7 +74,7 @@ const CommandEntry kCommands[] = {
 bool Matches(const CommandEntry& entry, const Text& line, const Text& verb) {
   const Text& subject = entry.wholeLine ? line : verb;
   for (const char16_t* word : entry.words) {
-    if (subject == word) return true;
+    if (word != nullptr && subject == word) return true;
   }
   return false;
 }
