@@ -9,8 +9,7 @@ require_tools
 start_x 1024 768
 start_game "$1"
 skip_intro
-press s
-sleep 2.5
+start_playing
 
 # The box is a second managed window with the game's caption (wmctrl sees
 # it through the window manager; xdotool's name search does not).

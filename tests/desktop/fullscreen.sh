@@ -17,8 +17,7 @@ require_tools xwininfo xprop
 start_x 800 600
 start_game "$ZARVEL"
 skip_intro
-press s
-sleep 2.5
+start_playing
 type_line "sever"
 type_line "fullscreen" 3
 
@@ -70,8 +69,7 @@ rm -f "$WORK/displayfd"
 start_x 1280 800
 start_game "$ZARVEL"
 skip_intro
-press s
-sleep 2.5
+start_playing
 type_line "fullscreen" 3
 import -window root "$WORK/scaled.png"
 # 800 x 600 scaled to 1067 x 800 starts at x 106; the console band spans

@@ -58,8 +58,7 @@ expect_silence() {
 
 skip_intro
 expect_sound "the title menu plays the intro track"
-press s
-sleep 2  # the fade to the game track
+start_playing
 expect_sound "the game track plays"
 type_line "ticho"
 expect_silence "the music is off after \"ticho\""

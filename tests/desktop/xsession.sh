@@ -144,11 +144,31 @@ count_colour() {
     -fill white -opaque "rgb($6)" -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
+# await_pixel X Y R,G,B WHAT [SECONDS]: waits until the game window shows
+# that colour there; a busy machine only makes it take longer.
+await_pixel() {
+  local i limit=$(( ${5:-20} * 4 ))
+  for i in $(seq "$limit"); do
+    import -window "$GAME_WINDOW" "$WORK/await.png" 2>/dev/null &&
+      [ "$(pixel "$WORK/await.png" "$1" "$2")" = "$3" ] && return 0
+    sleep 0.25
+  done
+  fail "no $4 on the screen (pixel ($1, $2) is not $3)"
+}
+
 # Skips the intro with Escape (taken as soon as the 3-second hint ends) and
-# waits for the title menu.
+# waits for the title menu's blue box.
 skip_intro() {
   sleep 0.5
   focus_game
   press Escape
-  sleep 4
+  await_pixel 400 72 "48,48,128" "title menu"
+  sleep 0.5
+}
+
+# "S" in the title menu, then the game screen once the music has faded.
+start_playing() {
+  press s
+  await_pixel 10 300 "48,48,128" "game screen"
+  sleep 0.5
 }
