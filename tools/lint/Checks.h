@@ -11,7 +11,8 @@ namespace zarvel::lint {
 class FontFaceWidths;
 
 // Byte-order marks, whole records, fields that look shifted, the syntax of
-// every condition and effect list, the rows of the items file.
+// every condition and effect list, the rows of the items file, markup in
+// the texts of the title menu's paged screens.
 void CheckFileShapes(const DataSet& data, Report& report);
 // Items named by rules that the items file lacks, counters tested but never
 // set, conversation levels that nobody offers.

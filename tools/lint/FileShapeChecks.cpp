@@ -227,6 +227,23 @@ void CheckItemRows(const DataSet& data, Report& report) {
   }
 }
 
+// The title menu shows the story and the foreword on paged screens that
+// draw markup characters as they are; the console would interpret them.
+void CheckPagedTexts(const DataSet& data, FileId id, Report& report) {
+  const DataFile& file = data.file(id);
+  for (size_t i = 0; i < file.lines.size(); ++i) {
+    const Text& line = file.lines[i];
+    for (const char16_t* mark : {u"*", u"%", u"×", u"<->"}) {
+      if (line.find(mark) != Text::npos) {
+        Error(report, file, static_cast<int>(i) + 1,
+              "the mark " + Quoted(mark) +
+                  " shows as it is on the title menu's paged screen");
+        break;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void CheckFileShapes(const DataSet& data, Report& report) {
@@ -272,6 +289,9 @@ void CheckFileShapes(const DataSet& data, Report& report) {
     CheckEvents(data, kEventsFile, world.events, report);
   if (data.has(kDialoguesFile)) CheckDialogues(data, report);
   if (data.has(kItemsFile)) CheckItemRows(data, report);
+  for (FileId id : {kIntroFile, kLegendFile}) {
+    if (data.has(id)) CheckPagedTexts(data, id, report);
+  }
 }
 
 }  // namespace zarvel::lint

@@ -22,7 +22,9 @@ constexpr const char* kUsage =
     ")\n"
     "  --map FILE   write the room graph in Graphviz DOT to FILE\n"
     "  --texts      print every text the player can read, markup removed,\n"
-    "               instead of checking (for a spelling checker)\n";
+    "               instead of checking (for a spelling checker)\n"
+    "A file missing from DIR reads as empty and the checks that need it are\n"
+    "skipped (said once in a note), so DIR may hold only some of the files.\n";
 
 struct Options {
   std::string folder = ZARVEL_LINT_DEFAULT_DIR;
