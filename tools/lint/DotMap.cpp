@@ -1,8 +1,10 @@
 #include "DotMap.h"
 
-#include <set>
+#include <algorithm>
+#include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace zarvel::lint {
 
@@ -59,19 +61,34 @@ void WriteDotMap(const DataSet& data, const RoomGraph& graph,
         << Escaped(LabelOf(slots[shown].description)) << "\""
         << (room == graph.start ? ", peripheries=2" : "") << "];\n";
   }
-  bool anywhere = false;
-  std::set<std::tuple<int, int, std::string, std::string, bool>> written;
+  // One edge per way: an exit of an unconditional variant is drawn plain; one
+  // that only conditional variants have carries their conditions.
+  using Way = std::tuple<int, int, std::string, bool>;
+  std::map<Way, std::vector<std::string>> ways;
+  std::vector<Way> order;
   for (const RoomEdge& edge : graph.edges) {
-    if (!written.insert({edge.from, edge.to, edge.label, edge.when, edge.move})
-             .second) {
-      continue;
+    const Way way{edge.from, edge.to, edge.label, edge.move};
+    if (!ways.contains(way)) order.push_back(way);
+    std::vector<std::string>& whens = ways[way];
+    if (std::find(whens.begin(), whens.end(), edge.when) == whens.end()) {
+      whens.push_back(edge.when);
     }
-    anywhere = anywhere || edge.from == 0;
-    std::string label = edge.label;
-    if (!edge.when.empty()) label += "\\n" + Escaped(edge.when);
-    out << "  " << NodeName(edge.from) << " -> " << NodeName(edge.to)
-        << " [label=\"" << label << "\"" << (edge.move ? ", style=dashed" : "")
-        << "];\n";
+  }
+  bool anywhere = false;
+  for (const Way& way : order) {
+    const auto& [from, to, name, move] = way;
+    const std::vector<std::string>& whens = ways[way];
+    anywhere = anywhere || from == 0;
+    std::string label = name;
+    if (std::find(whens.begin(), whens.end(), "") == whens.end()) {
+      std::string conditions;
+      for (const std::string& when : whens) {
+        conditions += (conditions.empty() ? "" : " | ") + Escaped(when);
+      }
+      label += "\\n" + conditions;
+    }
+    out << "  " << NodeName(from) << " -> " << NodeName(to) << " [label=\""
+        << label << "\"" << (move ? ", style=dashed" : "") << "];\n";
   }
   if (anywhere) out << "  anywhere [label=\"(any room)\", shape=ellipse];\n";
   out << "}\n";
