@@ -1,6 +1,10 @@
 #include "media/desktop/AlMusic.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <cstdio>
 
 #include "media/Resources.h"
 
@@ -8,7 +12,39 @@ namespace zarvel {
 
 AlMusic::~AlMusic() { Close(); }
 
+namespace {
+
+// OpenAL-soft tries its back ends in turn, and those that find no device
+// (ALSA on a machine without a sound card, for one) complain on standard
+// error. A game without sound is meant to run on silently, so the search
+// for a device happens with standard error sent to /dev/null.
+class QuietStandardError {
+ public:
+  QuietStandardError() {
+    std::fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    int null = open("/dev/null", O_WRONLY);
+    if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~QuietStandardError() {
+    std::fflush(stderr);
+    if (saved_ >= 0) {
+      dup2(saved_, STDERR_FILENO);
+      close(saved_);
+    }
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
+}  // namespace
+
 bool AlMusic::Open() {
+  QuietStandardError quiet;
   device_ = alcOpenDevice(nullptr);
   if (device_ == nullptr) return false;
   context_ = alcCreateContext(device_, nullptr);
