@@ -79,24 +79,30 @@ void GlRenderer::AddImage(ImageHandle handle, RgbaImage image) {
   images_[handle].pixels = std::move(image);
 }
 
-void GlRenderer::ApplyBlend(BlendMode mode) {
-  int wanted = mode == BlendMode::Alpha ? 1 : 0;
-  if (blendState_ == wanted) return;
+void GlRenderer::ApplyBlend(BlendState wanted) {
+  if (blendState_ == int(wanted)) return;
   if (inQuads_) {
     glEnd();
     inQuads_ = false;
   }
-  blendState_ = wanted;
-  if (mode == BlendMode::Alpha) {
-    glDisable(GL_ALPHA_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  } else {
-    // Masked: a pixel is drawn opaque where its alpha is at least half, and
-    // not at all elsewhere.
-    glDisable(GL_BLEND);
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GEQUAL, 0.5f);
+  blendState_ = int(wanted);
+  switch (wanted) {
+    case BlendState::Opaque:
+      glDisable(GL_BLEND);
+      glDisable(GL_ALPHA_TEST);
+      break;
+    case BlendState::Alpha:
+      glDisable(GL_ALPHA_TEST);
+      glEnable(GL_BLEND);
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+      break;
+    case BlendState::Masked:
+      // A pixel is drawn opaque where its alpha is at least half, and not
+      // at all elsewhere.
+      glDisable(GL_BLEND);
+      glEnable(GL_ALPHA_TEST);
+      glAlphaFunc(GL_GEQUAL, 0.5f);
+      break;
   }
 }
 
@@ -251,7 +257,14 @@ void GlRenderer::Render(const DrawList& ops) {
       glClear(GL_COLOR_BUFFER_BIT);
       continue;
     }
-    ApplyBlend(op.blend);
+    // Rectangles and lines are fully opaque, so blending them would give
+    // the same pixels; leaving it off spares software OpenGL reading the
+    // whole screen back.
+    bool opaque =
+        op.kind == DrawOp::Kind::Rect || op.kind == DrawOp::Kind::Line;
+    ApplyBlend(opaque                         ? BlendState::Opaque
+               : op.blend == BlendMode::Alpha ? BlendState::Alpha
+                                              : BlendState::Masked);
     glColor4ub(op.r, op.g, op.b, 255);
     switch (op.kind) {
       case DrawOp::Kind::Rect:

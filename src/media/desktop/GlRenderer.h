@@ -44,7 +44,8 @@ class GlRenderer {
     GLuint texture = 0;
   };
   bool LoadFramebufferFunctions();
-  void ApplyBlend(BlendMode mode);
+  enum class BlendState { Masked, Alpha, Opaque };
+  void ApplyBlend(BlendState wanted);
   void BindTexture(GLuint texture);
   void DrawQuad(float x0, float y0, float x1, float y1);
   void DrawTexturedQuad(float x0, float y0, float x1, float y1, float u0,
