@@ -4,7 +4,8 @@
 # goes on with the game, OK (here Enter) ends it with exit status 0.
 #
 # The game runs without a sound device here (OpenAL is pointed at one that
-# does not exist): it must play on silently, without a word on stderr.
+# does not exist): it must play on silently, without a word on stderr. On
+# the way a position is saved, its name typed with a Czech letter.
 #
 # Usage: close.sh ZARVEL
 source "$(dirname "$0")/xsession.sh"
@@ -49,6 +50,17 @@ type_line "sever"
 shot "$WORK/after.png"
 [ "$(compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>&1 || true)" != 0 ] ||
   fail "the game did not answer a command after Cancel"
+
+# A position saved from the keyboard lands in the working directory.
+type_line "ulož"
+press 1
+sleep 0.5
+xdotool type --delay 80 "řeka"
+press Return
+sleep 2
+[ -f "$WORK/run/pozice_01.sav" ] || fail "no pozice_01.sav after saving"
+head -c 12 "$WORK/run/pozice_01.sav" | od -An -tx1 | tr -d ' \n' | grep -q "^fffe590165006b006100" ||
+  fail "the position file does not begin with the name řeka in UTF-16"
 
 wmctrl -i -c "$GAME_WINDOW"
 box=$(await_box) || fail "no message box after the second close request"
