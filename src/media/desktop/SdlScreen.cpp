@@ -149,6 +149,7 @@ void SdlScreen::StartPacing(bool fullscreen, int rate) {
   vsync_ = fullscreen && SDL_GL_SetSwapInterval(1) == 0;
   if (!vsync_) SDL_GL_SetSwapInterval(0);
   fastSwaps_ = 0;
+  lastFlipSwapped_ = false;
   lastSwap_ = SDL_GetTicks();
   pacer_.Start(int32_t(SDL_GetTicks()), rate);
 }
@@ -182,20 +183,23 @@ void SdlScreen::Flip() {
     Present();  // waits for the retrace
     uint32_t now = SDL_GetTicks();
     // Some drivers accept a swap interval and never wait; pace those by
-    // the clock instead.
-    fastSwaps_ = (now - lastSwap_ < kUnheldSwapMillis) ? fastSwaps_ + 1 : 0;
+    // the clock instead. Only two presents in a row tell: after a frame
+    // paced by the clock the retrace may well be near.
+    if (lastFlipSwapped_)
+      fastSwaps_ = (now - lastSwap_ < kUnheldSwapMillis) ? fastSwaps_ + 1 : 0;
     if (fastSwaps_ >= kUnheldSwapsBeforeGivingUp) {
       vsync_ = false;
       SDL_GL_SetSwapInterval(0);
     }
     lastSwap_ = now;
+    lastFlipSwapped_ = true;
     pacer_.Start(int32_t(now), rate_);
     return;
   }
   int delay = pacer_.NextFrameDelay(int32_t(SDL_GetTicks()));
   if (delay > 0) SDL_Delay(uint32_t(delay));
   if (needsPresent_) Present();
-  lastSwap_ = SDL_GetTicks();
+  lastFlipSwapped_ = false;
 }
 
 }  // namespace zarvel

@@ -73,6 +73,7 @@ class SdlScreen {
   bool vsync_ = false;
   int fastSwaps_ = 0;  // presented frames that the retrace did not hold back
   uint32_t lastSwap_ = 0;
+  bool lastFlipSwapped_ = false;  // the previous Flip presented at a retrace
 };
 
 }  // namespace zarvel
