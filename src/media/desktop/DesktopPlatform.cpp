@@ -176,7 +176,9 @@ void DesktopPlatform::PumpEvents() {
   SDL_Event event;
   WindowNotices notices;
   while (SDL_PollEvent(&event)) HandleWindowEvent(event, input_, notices);
-  if (notices.needsPresent) screen_.NeedsPresent();
+  // The canvas always holds the frame last presented, so a window whose
+  // content was lost is mended at once, even while the game waits.
+  if (notices.needsPresent) screen_.PresentKeptFrame();
 }
 
 void DesktopPlatform::AwaitEvent(int millis) {
@@ -223,7 +225,7 @@ bool DesktopPlatform::Confirm(const std::u16string& text, bool serious) {
   PumpEvents();
   bool ok = ShowConfirmBox(screen_.window(), TextToUtf8(text), serious);
   // The box may have covered part of the window.
-  screen_.NeedsPresent();
+  screen_.PresentKeptFrame();
   return ok;
 }
 

@@ -162,6 +162,10 @@ void SdlScreen::Present() {
   needsPresent_ = false;
 }
 
+void SdlScreen::PresentKeptFrame() {
+  if (window_ != nullptr) Present();
+}
+
 void SdlScreen::Flip() {
   if (window_ == nullptr) {
     current_.clear();

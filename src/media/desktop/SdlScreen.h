@@ -43,7 +43,10 @@ class SdlScreen {
   GlRenderer& renderer() { return renderer_; }
   int width() const { return width_; }
   int height() const { return height_; }
-  void NeedsPresent() { needsPresent_ = true; }
+  // Shows the last presented frame again at once (after the window's
+  // content was lost), without waiting for a Flip: the game may be in a
+  // wait that draws nothing.
+  void PresentKeptFrame();
   // Renders the recorded frame if it differs from the one on screen, waits
   // for the frame pace and presents.
   void Flip();
