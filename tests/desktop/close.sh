@@ -13,9 +13,6 @@ require_tools
 start_x 1024 768
 printf '[general]\ndrivers=oss\n[oss]\ndevice=/nonexistent/dsp\n' >"$WORK/alsoft-none.conf"
 start_game "$1" "$WORK/alsoft-none.conf"
-skip_intro
-start_playing
-
 # The box is a second managed window with the game's caption (wmctrl sees
 # it through the window manager; xdotool's name search does not).
 message_box() {
@@ -32,6 +29,31 @@ await_box() {
   done
   return 1
 }
+
+# On a paged screen the game waits for a key without drawing anything; a
+# close request answered Cancel there must leave the page on the screen as
+# it was (the window's content is put back without a new frame).
+skip_intro
+press i
+sleep 1.5
+shot "$WORK/page.png"
+wmctrl -i -c "$GAME_WINDOW"
+box=$(await_box) || fail "no message box over the paged screen"
+sleep 0.5
+wmctrl -i -a "$box" 2>/dev/null || true
+press Escape
+sleep 1
+message_box >/dev/null && fail "the message box stayed after Cancel"
+shot "$WORK/page-after.png"
+[ "$(compare -metric AE "$WORK/page.png" "$WORK/page-after.png" null: 2>&1 || true)" = 0 ] ||
+  fail "the paged screen was not shown again after the message box"
+# Through the remaining pages (however many) back to the title menu, which
+# ignores spaces.
+for _ in 1 2 3 4 5 6; do
+  press space
+  sleep 0.5
+done
+start_playing
 
 wmctrl -i -c "$GAME_WINDOW"
 box=$(await_box) || fail "no message box after the close request"
