@@ -6,13 +6,13 @@
 
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "media/Keys.h"
 #include "rules/Rules.h"
 #include "shell/Game.h"
 
 namespace zarvel {
 namespace {
 
-constexpr int kEscapeKey = 27;
 constexpr int kOptionCapacity = 98;
 
 struct Conversation {
@@ -70,7 +70,7 @@ int WaitForOption(Game& game, const Conversation& talk) {
   for (;;) {
     const int option = NumberKeyOf(game.platform.NextChar());
     if (option > 0 && option <= choosable) return option;
-    if (game.platform.IsKeyDown(kEscapeKey)) return 0;
+    if (game.platform.IsKeyDown(kKeyEscape)) return 0;
   }
 }
 
@@ -107,7 +107,7 @@ void Converse(Game& game, const Text& noun) {
     ListOptions(game, talk, noun);
     const int option = WaitForOption(game, talk);
     // Escape wins even over a valid key typed while it is held.
-    if (option == 0 || game.platform.IsKeyDown(kEscapeKey)) {
+    if (option == 0 || game.platform.IsKeyDown(kKeyEscape)) {
       ConsolePrint(game, u"");
       ConsolePrint(game, u"Předčasně jsi ukončil rozhovor.");
       return;

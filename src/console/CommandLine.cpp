@@ -4,6 +4,7 @@
 
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "media/Keys.h"
 #include "media/Platform.h"
 #include "shell/Game.h"
 
@@ -11,8 +12,6 @@ namespace zarvel {
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kBackspace = 8;
 constexpr int kLineWidthLimit = 700;
 const Text kPrompt = u">";
 
@@ -71,9 +70,9 @@ void DrawEntryLine(Game& game, const Text& text) {
 void DrawCommandLine(Game& game) { DrawEntryLine(game, game.shell.inputLine); }
 
 void HandleCommandChar(Game& game, int code) {
-  if (code == kEnter) {
+  if (code == kKeyEnter) {
     SubmitCommandLine(game);
-  } else if (code == kBackspace) {
+  } else if (code == kKeyBackspace) {
     if (!game.shell.inputLine.empty()) game.shell.inputLine.pop_back();
   } else {
     AppendChar(game, game.shell.qwertySwap ? SwapYZ(code) : code);

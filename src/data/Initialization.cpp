@@ -9,18 +9,6 @@ namespace zarvel {
 
 namespace {
 
-// The situations of the stock replies; each has a "_zena" and a "_muz" key.
-// prozkoumej_ano and pouzij_ano are read although no situation prints them,
-// so that a data set may start using them without a loader change.
-constexpr const char* kMessageSituations[] = {
-    "prikaz_neznamy", "severano",      "severne",        "jihano",
-    "jihne",          "vychodano",     "vychodne",       "zapadano",
-    "zapadne",        "nahoruano",     "nahorune",       "doluano",
-    "dolune",         "prozkoumej_ne", "pouzij_ne",      "seber_ano",
-    "seber_ne",       "seber_static",  "plny_inventar",  "predmet_usebe",
-    "poloz_ano",      "poloz_ne",      "prozkoumej_ano", "pouzij_ano",
-};
-
 enum class KeyKind {
   kCompass,
   kInventoryLimit,

@@ -148,6 +148,25 @@ inline constexpr const char* kIntroFile = "dat/intro.txt";
 inline constexpr const char* kDialoguesFile = "dat/mluv.txt";
 inline constexpr const char* kOutroFile = "dat/outro.txt";
 inline constexpr const char* kHelpFile = "dat/help.txt";
+// All fifteen, in the order of their registration as resources.
+inline constexpr std::array<const char*, 15> kDataFiles = {
+    kItemsFile,     kInitFile,       kLocationsFile,
+    kExamineFile,   kUseFile,        kInventoryEventsFile,
+    kEventsFile,    kTakeRulesFile,  kDropRulesFile,
+    kLegendFile,    kDictionaryFile, kIntroFile,
+    kDialoguesFile, kOutroFile,      kHelpFile};
+
+// The situations of the stock replies; each has a "_zena" and a "_muz" key
+// in the initialization file. prozkoumej_ano and pouzij_ano are read
+// although no situation prints them.
+inline constexpr std::array<const char*, 24> kMessageSituations = {
+    "prikaz_neznamy", "severano",      "severne",        "jihano",
+    "jihne",          "vychodano",     "vychodne",       "zapadano",
+    "zapadne",        "nahoruano",     "nahorune",       "doluano",
+    "dolune",         "prozkoumej_ne", "pouzij_ne",      "seber_ano",
+    "seber_ne",       "seber_static",  "plny_inventar",  "predmet_usebe",
+    "poloz_ano",      "poloz_ne",      "prozkoumej_ano", "pouzij_ano",
+};
 
 // Rebuilds the world from the embedded data files in the fixed order. Keeps
 // score, commandCount, pendingFlow, conditionResult and currentExits.

@@ -7,6 +7,7 @@
 #include "console/CommandLine.h"
 #include "console/Console.h"
 #include "console/Screen.h"
+#include "media/Keys.h"
 #include "rules/Rules.h"
 #include "shell/Game.h"
 
@@ -14,9 +15,6 @@ namespace zarvel {
 namespace {
 
 constexpr int kSlotCount = 9;
-constexpr int kEscapeKey = 27;
-constexpr int kEnterKey = 13;
-constexpr int kBackspaceKey = 8;
 constexpr size_t kNameLimit = 50;
 
 // Polls until a key chooses a number from 1 to highest (returned), or
@@ -26,7 +24,7 @@ int WaitForNumber(Game& game, int highest) {
   for (;;) {
     const int number = NumberKeyOf(game.platform.NextChar());
     if (number > 0 && number <= highest) return number;
-    if (game.platform.IsKeyDown(kEscapeKey)) return 0;
+    if (game.platform.IsKeyDown(kKeyEscape)) return 0;
   }
 }
 
@@ -136,8 +134,8 @@ Text EnterPositionName(Game& game, const Text& initial) {
     DrawEntryLine(game, name);
     game.platform.Flip();
     if (code <= 0) continue;
-    if (code == kEnterKey) return name;
-    if (code == kBackspaceKey) {
+    if (code == kKeyEnter) return name;
+    if (code == kKeyBackspace) {
       if (!name.empty()) name.pop_back();
     } else if (name.size() < kNameLimit) {
       name += CharText(code);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "media/Keys.h"
 #include "media/Platform.h"
 #include "media/Resources.h"
 #include "shell/Clock.h"
@@ -12,8 +13,6 @@
 namespace zarvel {
 
 namespace {
-
-constexpr int kEscape = 27;
 
 struct TitleCard {
   const char* resource;
@@ -62,7 +61,7 @@ void ShowCards(Game& game) {
   for (;;) {
     const int s =
         MillisSince(game.shell.introClock, platform.ClockMillis()) / 1000;
-    if (platform.NextChar() == kEscape) return;
+    if (platform.NextChar() == kKeyEscape) return;
     const int card = CardAt(s);
     if (card >= 0) {
       platform.Cls();

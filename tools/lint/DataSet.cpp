@@ -10,16 +10,7 @@ namespace zarvel::lint {
 
 namespace {
 
-// The resource names the loader asks for, in FileId order.
-constexpr std::array<const char*, kFileCount> kResourceNames = {
-    zarvel::kItemsFile,      zarvel::kInitFile,
-    zarvel::kLocationsFile,  zarvel::kExamineFile,
-    zarvel::kUseFile,        zarvel::kInventoryEventsFile,
-    zarvel::kEventsFile,     zarvel::kTakeRulesFile,
-    zarvel::kDropRulesFile,  zarvel::kLegendFile,
-    zarvel::kDictionaryFile, zarvel::kIntroFile,
-    zarvel::kDialoguesFile,  zarvel::kOutroFile,
-    zarvel::kHelpFile};
+static_assert(zarvel::kDataFiles.size() == kFileCount);
 
 bool StartsWithMark(const std::string& bytes) {
   return bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
@@ -38,7 +29,7 @@ bool LoadDataSet(const std::string& folder, DataSet& data, std::string& error) {
   data.folder = folder;
   for (int id = 0; id < kFileCount; ++id) {
     DataFile& file = data.files[id];
-    const std::string resource = kResourceNames[id];
+    const std::string resource = zarvel::kDataFiles[id];
     file.id = static_cast<FileId>(id);
     file.name = resource.substr(resource.find('/') + 1);
     file.path = (fs::path(folder) / file.name).string();

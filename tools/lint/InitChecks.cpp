@@ -13,14 +13,6 @@ namespace zarvel::lint {
 
 namespace {
 
-constexpr std::array<const char*, 24> kSituations = {
-    "prikaz_neznamy", "severano",      "severne",        "jihano",
-    "jihne",          "vychodano",     "vychodne",       "zapadano",
-    "zapadne",        "nahoruano",     "nahorune",       "doluano",
-    "dolune",         "prozkoumej_ne", "pouzij_ne",      "seber_ano",
-    "seber_ne",       "seber_static",  "plny_inventar",  "predmet_usebe",
-    "poloz_ano",      "poloz_ne",      "prozkoumej_ano", "pouzij_ano",
-};
 // No situation prints these two, so a data set may leave them out.
 constexpr std::array<const char*, 2> kUnprinted = {"prozkoumej_ano",
                                                    "pouzij_ano"};
@@ -32,7 +24,7 @@ constexpr std::array<const char*, 5> kUnusedKeys = {
 
 std::set<std::string> RecognisedKeys() {
   std::set<std::string> keys(kSettings.begin(), kSettings.end());
-  for (const char* situation : kSituations) {
+  for (const char* situation : kMessageSituations) {
     keys.insert(std::string(situation) + "_zena");
     keys.insert(std::string(situation) + "_muz");
   }
@@ -123,7 +115,7 @@ void CheckInitialization(const DataSet& data, Report& report) {
                      ", not muž or žena: no gendered reply is printed");
   }
 
-  for (const char* situation : kSituations) {
+  for (const char* situation : kMessageSituations) {
     const std::string feminine = std::string(situation) + "_zena";
     const std::string masculine = std::string(situation) + "_muz";
     const bool hasFeminine = lineOfKey.contains(feminine);

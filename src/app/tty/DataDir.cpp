@@ -5,19 +5,10 @@
 #include <system_error>
 #include <vector>
 
+#include "data/World.h"
 #include "media/Resources.h"
 
 namespace zarvel::tty {
-
-namespace {
-
-constexpr std::array<const char*, 15> kDataFiles = {
-    "predmety.txt",   "inicializace.txt", "lokace.txt",  "prozkoumej.txt",
-    "pouzij.txt",     "irpg.txt",         "rpg.txt",     "takeaction.txt",
-    "dropaction.txt", "legenda.txt",      "slovnik.txt", "intro.txt",
-    "mluv.txt",       "outro.txt",        "help.txt"};
-
-}  // namespace
 
 bool UseDataDir(const std::string& dir, std::string& error) {
   namespace fs = std::filesystem;
@@ -27,8 +18,8 @@ bool UseDataDir(const std::string& dir, std::string& error) {
     error = "cannot read the data folder " + dir;
     return false;
   }
-  for (const char* name : kDataFiles) {
-    const fs::path path = fs::path(dir) / name;
+  for (const char* resource : kDataFiles) {
+    const fs::path path = fs::path(dir) / fs::path(resource).filename();
     if (!fs::exists(path, ec)) continue;
     std::string bytes;
     if (!fs::is_regular_file(path, ec) ||
@@ -38,7 +29,7 @@ bool UseDataDir(const std::string& dir, std::string& error) {
     }
     // Read by the same rules as the embedded file: the loader decodes the
     // bytes by their byte-order mark.
-    OverrideResource(std::string("dat/") + name,
+    OverrideResource(resource,
                      std::vector<unsigned char>(bytes.begin(), bytes.end()));
   }
   return true;

@@ -2,13 +2,12 @@
 
 #include <climits>
 
+#include "media/Keys.h"
 #include "media/Text.h"
 
 namespace zarvel {
 
 namespace {
-
-constexpr int kEnter = 13;
 
 void AppendText(std::string_view utf8, std::vector<KeyEvent>& events) {
   if (utf8.empty()) return;
@@ -103,7 +102,7 @@ std::vector<KeyEvent> ParseKeyLine(std::string_view line) {
     at = close + 1;
   }
   AppendText(literal, events);
-  if (!noEnter) events.push_back({KeyEvent::Kind::Char, kEnter});
+  if (!noEnter) events.push_back({KeyEvent::Kind::Char, kKeyEnter});
   return events;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "media/Keys.h"
 #include "media/Platform.h"
 
 namespace zarvel {
@@ -34,12 +35,12 @@ int ScriptedKeyboard::NextChar() {
   }
   const char16_t code = queue_.front();
   queue_.pop_front();
-  escapeDown_ = code == kEscape;
+  escapeDown_ = code == kKeyEscape;
   return code;
 }
 
 bool ScriptedKeyboard::IsKeyDown(int keyCode) const {
-  return keyCode == kEscape && escapeDown_;
+  return keyCode == kKeyEscape && escapeDown_;
 }
 
 void ScriptedKeyboard::DiscardInput() {

@@ -43,7 +43,6 @@ class ScriptedKeyboard {
   using LineSource = std::function<std::optional<std::string>()>;
 
   static constexpr size_t kQueueCapacity = 256;
-  static constexpr int kEscape = 27;
 
   explicit ScriptedKeyboard(VirtualClock& clock);
 
