@@ -8,7 +8,7 @@ ZARVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZARVEL_BUILD_PACKAGES="build-essential cmake pkg-config libsdl2-dev libgl-dev
   libfreetype-dev libpng-dev libogg-dev libvorbis-dev libopenal-dev
   libreadline-dev"
-ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-xserver-utils
+ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth libgl1-mesa-dri libglx-mesa0 xdotool x11-xserver-utils
   x11-utils imagemagick openbox wmctrl x11-apps hunspell hunspell-cs graphviz"
 
 # Installs the packages of the list that are not installed yet, through sudo
