@@ -32,47 +32,48 @@ Text WithCapitalFirst(const Text& name) {
   return UpperText(name.substr(0, 1)) + name.substr(1);
 }
 
-// The first action rule whose noun contains the typed one and whose
-// conditions hold fires; its blocking field decides whether the ordinary
-// take or drop still follows.
-int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
-                   const Text& noun) {
+// Rules are tried in file order; the first whose noun contains the typed one
+// and whose conditions hold is the one that fires.
+const RuleEntry* FirstFiringRule(Game& game,
+                                 const Table<RuleEntry, kRuleCapacity>& rules,
+                                 const Text& noun) {
   const int count = std::min(rules.count, rules.capacity);
   for (int index = 0; index < count; ++index) {
     const RuleEntry& rule = rules.slots[index];
-    if (!ContainsText(rule.noun, noun) ||
-        !EvaluateConditions(game.world, rule.conditions)) {
-      continue;
+    if (ContainsText(rule.noun, noun) &&
+        EvaluateConditions(game.world, rule.conditions)) {
+      return &rule;
     }
-    if (!rule.effects.empty()) ApplyEffects(game, rule.effects);
-    const int blocking = ParseIntLenient(rule.blocking);
-    ConsolePrint(game, rule.text);
-    return blocking;
   }
-  return 0;
+  return nullptr;
 }
 
-// Examine and use: the first fitting rule prints its text; when it changes
-// the world, the room is taken up again quietly so that its variant, exits
-// and entry effects follow the change.
+// An action rule's blocking field decides whether the ordinary take or drop
+// still follows.
+int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
+                   const Text& noun) {
+  const RuleEntry* rule = FirstFiringRule(game, rules, noun);
+  if (rule == nullptr) return 0;
+  if (!rule->effects.empty()) ApplyEffects(game, rule->effects);
+  const int blocking = ParseIntLenient(rule->blocking);
+  ConsolePrint(game, rule->text);
+  return blocking;
+}
+
+// Examine and use: the firing rule prints its text; when it changes the
+// world, the room is taken up again quietly so that its variant, exits and
+// entry effects follow the change.
 bool FireVerbRule(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
                   const Text& noun, bool runEvents) {
-  const int count = std::min(rules.count, rules.capacity);
-  for (int index = 0; index < count; ++index) {
-    const RuleEntry& rule = rules.slots[index];
-    if (!ContainsText(rule.noun, noun) ||
-        !EvaluateConditions(game.world, rule.conditions)) {
-      continue;
-    }
-    ConsolePrint(game, rule.text);
-    if (!rule.effects.empty()) {
-      ApplyEffects(game, rule.effects);
-      EnterLocation(game, true);
-      if (runEvents) RunRoomEvents(game, 1);
-    }
-    return true;
+  const RuleEntry* rule = FirstFiringRule(game, rules, noun);
+  if (rule == nullptr) return false;
+  ConsolePrint(game, rule->text);
+  if (!rule->effects.empty()) {
+    ApplyEffects(game, rule->effects);
+    EnterLocation(game, true);
+    if (runEvents) RunRoomEvents(game, 1);
   }
-  return false;
+  return true;
 }
 
 }  // namespace
