@@ -20,3 +20,13 @@ if(TARGET zarvel-tty)
     endif()
   endforeach()
 endif()
+
+# Driven through pipes, the runner answers each line before the next is sent.
+if(TARGET zarvel-tty)
+  add_test(NAME transcript.replies-before-the-next-line
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/support/RepliesBeforeTheNextLine.sh
+      $<TARGET_FILE:zarvel-tty> ${CMAKE_CURRENT_LIST_DIR}/worlds/sklep
+      ${CMAKE_CURRENT_BINARY_DIR}/transcripts/replies-before-the-next-line)
+  set_tests_properties(transcript.replies-before-the-next-line
+    PROPERTIES TIMEOUT 120)
+endif()

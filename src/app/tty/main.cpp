@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
     return Fail(error);
   }
 
+  // Each line goes out when it is added, so a program that reads the reply
+  // to one input line before sending the next (through pipes) sees it.
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
   auto platform = std::make_unique<HeadlessPlatform>();
   if (!options->keysFile.empty()) {
     if (!tty::UseKeyFile(*platform, options->keysFile, error)) {

@@ -1,0 +1,28 @@
+#!/bin/bash
+# A program that drives zarvel-tty through pipes (an author's replay tool, a
+# speech front end) reads the reply to one line before it sends the next.
+# Each console line must therefore reach the pipe when it is added, not when
+# the runner exits.
+# Usage: RepliesBeforeTheNextLine.sh RUNNER DATA_DIR WORK_DIR
+set -u
+runner=$1 data=$2 work=$3
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+
+fail() {
+  echo "$1" >&2
+  exit 1
+}
+
+coproc TTY { "$runner" --raw --data "$data"; }
+to_tty=${TTY[1]} from_tty=${TTY[0]}
+
+echo S >&"$to_tty"
+# Starting the game prints an empty line, then the start location.
+IFS= read -r -t 20 first <&"$from_tty" || fail "no line arrived after S"
+IFS= read -r -t 20 second <&"$from_tty" || fail "only one line arrived after S"
+[[ -z $first ]] || fail "first line after S: [$first]"
+[[ $second == "Sklep. Stojí tu stará *skříň." ]] ||
+  fail "second line after S: [$second]"
+
+exec {to_tty}>&-
+wait "$TTY_PID" || fail "zarvel-tty ended with status $?"
