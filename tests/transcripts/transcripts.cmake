@@ -28,5 +28,5 @@ if(TARGET zarvel-tty)
       $<TARGET_FILE:zarvel-tty> ${CMAKE_CURRENT_LIST_DIR}/worlds/sklep
       ${CMAKE_CURRENT_BINARY_DIR}/transcripts/replies-before-the-next-line)
   set_tests_properties(transcript.replies-before-the-next-line
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT 900)
 endif()

@@ -17,9 +17,11 @@ coproc TTY { "$runner" --raw --data "$data"; }
 to_tty=${TTY[1]} from_tty=${TTY[0]}
 
 echo S >&"$to_tty"
-# Starting the game prints an empty line, then the start location.
-IFS= read -r -t 20 first <&"$from_tty" || fail "no line arrived after S"
-IFS= read -r -t 20 second <&"$from_tty" || fail "only one line arrived after S"
+# Starting the game prints an empty line, then the start location. The long
+# time-out only catches a runner that holds its output back (and so waits for
+# ever), never a slow machine.
+IFS= read -r -t 300 first <&"$from_tty" || fail "no line arrived after S"
+IFS= read -r -t 300 second <&"$from_tty" || fail "only one line arrived after S"
 [[ -z $first ]] || fail "first line after S: [$first]"
 [[ $second == "Sklep. Stojí tu stará *skříň." ]] ||
   fail "second line after S: [$second]"
