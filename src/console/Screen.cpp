@@ -88,19 +88,28 @@ void DrawRightAligned(Game& game, const Text& text, int column, int row) {
                       static_cast<float>(row * game.shell.lineHeight));
 }
 
-void DrawScreenFrame(Game& game) {
+void DrawLogoScreen(Game& game) {
   Platform& platform = game.platform;
-  const ShellSettings& shell = game.shell;
   platform.SetClsColor(0, 0, 0);
   platform.Cls();
   platform.SetColor(255, 255, 255);
-  DrawLogo(game, 800 - LogoSize(game).width - 5 * shell.charWidth, 10);
-  platform.SetColor(48, 128, 48);
+  DrawLogo(game, 800 - LogoSize(game).width - 5 * game.shell.charWidth, 10);
+}
+
+void DrawGridBox(Game& game, int topRow, int height, int r, int g, int b) {
+  Platform& platform = game.platform;
+  const ShellSettings& shell = game.shell;
+  platform.SetColor(r, g, b);
   platform.DrawRect(static_cast<float>(10 * shell.charWidth),
-                    static_cast<float>(3 * shell.lineHeight),
+                    static_cast<float>(topRow * shell.lineHeight),
                     static_cast<float>(800 - 20 * shell.charWidth),
-                    static_cast<float>(600 - 6 * shell.lineHeight));
+                    static_cast<float>(height));
   platform.SetColor(255, 255, 255);
+}
+
+void DrawScreenFrame(Game& game) {
+  DrawLogoScreen(game);
+  DrawGridBox(game, 3, 600 - 6 * game.shell.lineHeight, 48, 128, 48);
 }
 
 }  // namespace zarvel

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "console/Screen.h"
-#include "media/Platform.h"
 #include "shell/Game.h"
 
 namespace zarvel {
@@ -71,14 +70,7 @@ const std::vector<MenuLine>& TitleMenuLines() {
 }
 
 void DrawCreditsPage(Game& game, int page) {
-  Platform& platform = game.platform;
-  const ShellSettings& shell = game.shell;
-  platform.SetColor(48, 128, 48);
-  platform.DrawRect(static_cast<float>(10 * shell.charWidth),
-                    static_cast<float>(12 * shell.lineHeight),
-                    static_cast<float>(800 - 20 * shell.charWidth),
-                    static_cast<float>(8 * shell.lineHeight));
-  platform.SetColor(255, 255, 255);
+  DrawGridBox(game, 12, 8 * game.shell.lineHeight, 48, 128, 48);
   if (page < 2) {
     int row = kFirstCreditRow;
     for (const CreditRow& credit : CreditLists()[page]) {

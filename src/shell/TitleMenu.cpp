@@ -14,23 +14,8 @@ namespace zarvel {
 namespace {
 
 void DrawMenuScreen(Game& game) {
-  Platform& platform = game.platform;
-  const ShellSettings& shell = game.shell;
-  platform.SetClsColor(0, 0, 0);
-  platform.Cls();
-  platform.SetColor(255, 255, 255);
-  if (shell.logoImage != 0) {
-    const ImageSize logo = platform.GetImageSize(shell.logoImage);
-    platform.DrawImageAt(
-        shell.logoImage,
-        static_cast<float>(800 - logo.width - 5 * shell.charWidth), 10);
-  }
-  platform.SetColor(48, 48, 128);
-  platform.DrawRect(static_cast<float>(10 * shell.charWidth),
-                    static_cast<float>(3 * shell.lineHeight),
-                    static_cast<float>(800 - 20 * shell.charWidth),
-                    static_cast<float>(8 * shell.lineHeight));
-  platform.SetColor(255, 255, 255);
+  DrawLogoScreen(game);
+  DrawGridBox(game, 3, 8 * game.shell.lineHeight, 48, 48, 128);
   for (const MenuLine& line : TitleMenuLines()) {
     DrawCentred(game, line.text, line.row);
   }
