@@ -23,20 +23,40 @@ zarvel_install_missing() {
     fi
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
+  echo "Installing the Debian packages that are missing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
     --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds one build directory.
-zarvel_build() {
+# Configures a build directory once; later calls leave it as it is.
+zarvel_configure() {
   local dir=$1
   shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ZARVEL_ROOT" -B "$dir" "$@"
   fi
-  cmake --build "$dir" -j"$(nproc)"
+}
+
+# Configures (once) and builds one build directory: everything, or only the
+# targets named after the options (zarvel_build DIR [CMAKE_OPTION...]
+# [-- TARGET...]).
+zarvel_build() {
+  local dir=$1
+  shift
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+    options+=("$1")
+    shift
+  done
+  [ $# -gt 0 ] && shift
+  targets=("$@")
+  zarvel_configure "$dir" "${options[@]}"
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
+  else
+    cmake --build "$dir" -j"$(nproc)"
+  fi
 }

@@ -32,13 +32,20 @@ level() {
     END { printf "%d %d\n", peak, n ? sqrt(sum / n) : 0 }'
 }
 
-# stretch NAME: the level of the next two seconds of the recording.
+# 44100 stereo frames of 16 bits: the bytes of one second of recording.
+SECOND=176400
+
+# recorded_at_least BYTES: the recording has grown to that size.
+recorded_at_least() { [ "$(wav_size)" -ge "$1" ]; }
+
+# stretch NAME: the level of two seconds of the recording, starting half a
+# second after now, so that what the mixer had already mixed before the
+# last command took effect is left out.
 stretch() {
   local from to
-  from=$(wav_size)
-  sleep 2
-  to=$(wav_size)
-  [ $((to - from)) -gt 100000 ] || fail "the recording did not grow ($1)"
+  from=$(( $(wav_size) + SECOND / 2 ))
+  to=$((from + 2 * SECOND))
+  await "two more seconds of recording ($1)" recorded_at_least "$to"
   level "$from" "$to"
 }
 

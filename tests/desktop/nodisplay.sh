@@ -9,7 +9,7 @@ trap 'rm -rf "$dir"' EXIT
 game=$(realpath "$1")
 cd "$dir"
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ALSOFT_DRIVERS=null \
-  timeout 20 "$game" >"$dir/out" 2>"$dir/err"
+  timeout 60 "$game" >"$dir/out" 2>"$dir/err"
 status=$?
 [ "$status" = 1 ] || { echo "FAIL: exit status $status, expected 1"; exit 1; }
 lines=$(wc -l <"$dir/err")

@@ -14,7 +14,7 @@ start_x 1024 768
 start_game "$ZARVEL"
 
 skip_intro
-shot "$WORK/title.png"
+settled_shot "$WORK/title.png"
 expect_pixel "$WORK/title.png" 5 5 "0,0,0" "black around the menu"
 expect_pixel "$WORK/title.png" 400 72 "48,48,128" "the blue box's top rows"
 expect_pixel "$WORK/title.png" 400 270 "0,0,0" "black between the boxes"
@@ -26,7 +26,7 @@ above=$(count_colour "$WORK/title.png" 0 0 800 9 "0,0,0")
 [ "$above" -eq 7200 ] || fail "something drawn above the logo"
 
 start_playing
-shot "$WORK/game-start.png"
+settled_shot "$WORK/game-start.png"
 expect_pixel "$WORK/game-start.png" 400 20 "0,0,0" "the black header"
 expect_pixel "$WORK/game-start.png" 10 4 "255,255,255" "the header's upper line"
 expect_pixel "$WORK/game-start.png" 10 37 "255,255,255" "the header's lower line"
@@ -39,13 +39,13 @@ logo=$(count_colour "$WORK/game-start.png" 200 8 600 28 "255,255,255")
 
 type_line "sever"
 type_line "seber klíč ěščřžýáíéů"
-shot "$WORK/game.png"
+settled_shot "$WORK/game.png"
 game_running || fail "the game ended"
 
 if [ -n "$TTY" ]; then
   printf '{esc}{noenter}\ns{noenter}\nsever\nseber klíč ěščřžýáíéů\n' >"$WORK/keys.txt"
   mkdir -p "$WORK/tty"
-  (cd "$WORK/tty" && "$TTY" --keys "$WORK/keys.txt" --screenshot "$WORK/tty.png" \
+  (cd "$WORK/tty" && timeout "$WAIT_LIMIT" "$TTY" --keys "$WORK/keys.txt" --screenshot "$WORK/tty.png" \
     >"$WORK/tty.out" 2>&1) || fail "zarvel-tty failed: $(cat "$WORK/tty.out")"
   bash "$(dirname "$0")/compare_screens.sh" "$WORK/game.png" "$WORK/tty.png" ||
     fail "the game screen differs from zarvel-tty's"

@@ -188,6 +188,7 @@ void DesktopPlatform::AwaitEvent(int millis) {
 int DesktopPlatform::NextChar() {
   PumpEvents();
   int code = input_.PopChar();
+  inputTrace_.CharAsked(code);
   if (code != 0) {
     emptyPollsSinceFlip_ = 0;
     return code;
@@ -210,6 +211,7 @@ void DesktopPlatform::DiscardInput() {
 
 void DesktopPlatform::WaitKeyPress() {
   DiscardInput();
+  inputTrace_.KeyAwaited();
   while (!input_.AnyKeyPressed()) {
     AwaitEvent(20);
     PumpEvents();

@@ -11,6 +11,7 @@
 #include "media/Platform.h"
 #include "media/desktop/AlMusic.h"
 #include "media/desktop/InputState.h"
+#include "media/desktop/InputTrace.h"
 #include "media/desktop/SdlScreen.h"
 
 namespace zarvel {
@@ -89,6 +90,7 @@ class DesktopPlatform : public Platform {
   SdlScreen screen_;
   AlMusic music_;
   InputState input_;
+  InputTrace inputTrace_;
   DrawingState state_;
   bool videoStarted_ = false;
   std::vector<ImageSize> imageSizes_;             // handle - 1
