@@ -122,9 +122,15 @@ start_game() {
     "$1" >"$WORK/game.out" 2>"$WORK/game.err") &
   GAME_PID=$!
   PIDS+=($GAME_PID)
-  GAME_WINDOW=$(xt xdotool search --sync --onlyvisible --name '^Zarvel$' | head -1) ||
-    fail "the game window did not appear within 20 s"
-  [ -n "$GAME_WINDOW" ] || fail "the game window did not appear"
+  # The window may be made more than once while the game opens its screen;
+  # once the intro reads keys, the one that stays is there.
+  await_reading
+  await "the game window" find_game_window
+}
+
+find_game_window() {
+  GAME_WINDOW=$(xt xdotool search --onlyvisible --name '^Zarvel$' 2>/dev/null | head -1)
+  [ -n "$GAME_WINDOW" ]
 }
 
 game_running() { [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; }
@@ -167,6 +173,7 @@ await_ready_after() {
 }
 # await_reading: the game reads keys (for the first keys after a start).
 await_reading() {
+  game_running || fail "the game ended before it read any key"
   await "the game to read keys" grep -qx ready "$INPUT_TRACE"
 }
 
@@ -266,9 +273,8 @@ title_menu_shown() { shows_pixel 400 72 "48,48,128"; }
 # Escape that reaches the game too late only lets the intro run its 20
 # seconds, which the wait allows for.
 skip_intro() {
-  # Not before the intro reads keys: an Escape held while the world is
-  # still loading would cut the loading short.
-  await_reading
+  # start_game has waited until the intro reads keys: an Escape held while
+  # the world is still loading would cut the loading short.
   focus_game
   press Escape
   await "the title menu" title_menu_shown
