@@ -39,10 +39,22 @@ fail() {
     xt import -window "$GAME_WINDOW" "$WORK/at-failure.png" 2>/dev/null || true
   fi
   if [ -f "${INPUT_TRACE:-}" ]; then
+    echo "the game took these keys: $(taken_text)" >&2
     echo "input trace (last lines): $(tail -n 8 "$INPUT_TRACE" | tr '\n' ' ')" >&2
   fi
   [ -f "$WORK/game.err" ] && sed 's/^/game stderr: /' "$WORK/game.err" >&2
+  # The pictures and logs stay for a look at what went wrong.
+  KEEP_WORK=1
   exit 1
+}
+
+# The characters the game took so far, as text ({13} for Enter and the like).
+taken_text() {
+  local code text=""
+  while read -r code; do
+    if [ "$code" -lt 32 ]; then text+="{$code}"; else text+=$(printf "\\u$(printf %04x "$code")"); fi
+  done < <(awk '$1 == "char" { print $2 }' "$INPUT_TRACE")
+  printf '%s' "$text"
 }
 
 # await WHAT COMMAND...: runs the command until it succeeds; fails the test,
