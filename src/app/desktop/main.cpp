@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Options.h"
+#include "app/WindowIcon.h"
 #include "media/Resources.h"
 #include "media/desktop/DesktopPlatform.h"
 #include "shell/Game.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
   if (auto status = zarvel::app::AnswerGameOptions(argc, argv)) return *status;
   zarvel::RegisterEmbeddedResources();
+  zarvel::app::RegisterWindowIcon();
   zarvel::DesktopPlatform platform;
   std::string error;
   if (!platform.Start(error)) {

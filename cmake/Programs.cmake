@@ -1,4 +1,5 @@
-# The release and the source revision every program reports with --version.
+# What the installed programs carry: the release and the source revision
+# every program reports with --version, and the game's window icon.
 # The revision is taken at build time (so a new commit needs no reconfigure)
 # from git, or, in a tarball made by `git archive`, from dist/REVISION; the
 # generated file is rewritten only when the revision changes.
@@ -22,3 +23,16 @@ foreach(program zarvel zarvel-tty zarvel-lint)
     target_link_libraries(${program} PRIVATE zarvel_options)
   endif()
 endforeach()
+
+# The game's window icon: the 64-pixel icon compiled into the game as a byte
+# array, registered as a resource at start.
+set(icon_png ${CMAKE_SOURCE_DIR}/dist/icons/64.png)
+set(icon_cpp ${revision_dir}/WindowIcon.cpp)
+add_custom_command(OUTPUT ${icon_cpp}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${icon_png} -DOUTPUT=${icon_cpp}
+          -P ${CMAKE_SOURCE_DIR}/cmake/WriteWindowIcon.cmake
+  DEPENDS ${icon_png} ${CMAKE_SOURCE_DIR}/cmake/WriteWindowIcon.cmake
+  COMMENT "Compiling the window icon")
+if(TARGET zarvel)
+  target_sources(zarvel PRIVATE ${icon_cpp})
+endif()
