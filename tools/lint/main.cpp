@@ -14,6 +14,7 @@
 #include "VisibleTexts.h"
 #include "WidthChecks.h"
 #include "app/Options.h"
+#include "media/Resources.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   if (!options.info.empty()) {
     return *zarvel::app::AnswerInfoOption("zarvel-lint", options.info, kUsage);
   }
+  zarvel::RegisterEmbeddedResources();  // the game font
   DataSet data;
   std::string error;
   if (!LoadDataSet(options.folder, data, error)) {
