@@ -4,6 +4,18 @@
 # put into dist/REVISION, else "unknown".
 set(revision "")
 find_program(GIT git)
+# Only the source tree's own repository counts, not one it was unpacked in.
+if(GIT)
+  execute_process(COMMAND ${GIT} -C ${SOURCE_DIR} rev-parse --show-toplevel
+                  OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  file(REAL_PATH "${SOURCE_DIR}" source_real)
+  if(top)
+    file(REAL_PATH "${top}" top)
+  endif()
+  if(NOT top STREQUAL source_real)
+    set(GIT "")
+  endif()
+endif()
 if(GIT)
   execute_process(COMMAND ${GIT} -C ${SOURCE_DIR} describe --always --dirty
                           --abbrev=12 --exclude=*
