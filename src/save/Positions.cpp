@@ -8,6 +8,7 @@
 #include "console/Console.h"
 #include "console/Screen.h"
 #include "media/Keys.h"
+#include "media/WriteFailure.h"
 #include "rules/Rules.h"
 #include "shell/Game.h"
 
@@ -75,6 +76,7 @@ bool SavePosition(Game& game) {
   // WriteTextFile replaces the file atomically and refuses an existing
   // file that cannot be opened for writing.
   if (!WriteTextFile(BuildPositionText(game, name), SlotFileName(slot))) {
+    ReportWriteFailure(SlotFileName(slot));
     ConsolePrint(game, u"Pozici se nepodařilo uložit, disk asi stávkuje.");
     return false;
   }

@@ -125,13 +125,19 @@ TEST_F(SaveTest, AFailedWriteIsReportedAndNotCountedAsSaved) {
   // A directory where the slot file should be cannot be written by anyone.
   std::filesystem::create_directory("pozice_03.sav");
   Keys({"3", "Pokus"});
+  ::testing::internal::CaptureStderr();
   DispatchCommand(game, u"save");
+  const std::string told = ::testing::internal::GetCapturedStderr();
   const std::vector<Text> printed = Printed();
   EXPECT_EQ(printed[5], u"3. < volná pozice > ");
   EXPECT_EQ(
       std::vector<Text>(printed.end() - 3, printed.end()),
       TextLines({u"Vlož jméno pozice:",
                  u"Pozici se nepodařilo uložit, disk asi stávkuje.", u""}));
+  // Standard error names the file and the folder it was meant for.
+  EXPECT_EQ(told, "zarvel: cannot write pozice_03.sav in the folder " +
+                      std::filesystem::current_path().string() +
+                      " (a folder has its name)\n");
 }
 
 TEST_F(SaveTest, AReadOnlySlotIsShownFreeAndRefusesTheSave) {
@@ -139,7 +145,12 @@ TEST_F(SaveTest, AReadOnlySlotIsShownFreeAndRefusesTheSave) {
   WriteBytes("pozice_08.sav", "Zamčená\r");
   ::chmod("pozice_08.sav", 0444);
   Keys({"8", "Nová"});
+  ::testing::internal::CaptureStderr();
   EXPECT_FALSE(SavePosition(game));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "zarvel: cannot write pozice_08.sav in the folder " +
+                std::filesystem::current_path().string() +
+                " (Permission denied)\n");
   const std::vector<Text> printed = Printed();
   EXPECT_EQ(printed[9], u"8. < volná pozice > ");
   EXPECT_EQ(printed.back(), u"Pozici se nepodařilo uložit, disk asi stávkuje.");

@@ -13,6 +13,8 @@
 #include "RoomGraph.h"
 #include "VisibleTexts.h"
 #include "WidthChecks.h"
+#include "app/Options.h"
+#include "media/Resources.h"
 
 namespace {
 
@@ -23,6 +25,8 @@ constexpr const char* kUsage =
     "  --map FILE   write the room graph in Graphviz DOT to FILE\n"
     "  --texts      print every text the player can read, markup removed,\n"
     "               instead of checking (for a spelling checker)\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n"
     "A file missing from DIR reads as empty and the checks that need it are\n"
     "skipped (said once in a note), so DIR may hold only some of the files.\n";
 
@@ -30,6 +34,7 @@ struct Options {
   std::string folder = ZARVEL_LINT_DEFAULT_DIR;
   std::string map;
   bool texts = false;
+  std::string info;  // --help or --version: answered instead of checking
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -38,6 +43,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     const std::string arg = argv[i];
     if (arg == "--map" && i + 1 < argc) {
       options.map = argv[++i];
+    } else if (arg == "--help" || arg == "-h" || arg == "--version") {
+      if (options.info.empty()) options.info = arg;
     } else if (arg == "--texts") {
       options.texts = true;
     } else if (!arg.starts_with("-") && !folderGiven) {
@@ -59,6 +66,10 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return 2;
   }
+  if (!options.info.empty()) {
+    return *zarvel::app::AnswerInfoOption("zarvel-lint", options.info, kUsage);
+  }
+  zarvel::RegisterEmbeddedResources();  // the game font
   DataSet data;
   std::string error;
   if (!LoadDataSet(options.folder, data, error)) {

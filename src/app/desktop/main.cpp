@@ -3,13 +3,17 @@
 #include <cstdio>
 #include <string>
 
+#include "app/Options.h"
+#include "app/WindowIcon.h"
 #include "media/Resources.h"
 #include "media/desktop/DesktopPlatform.h"
 #include "shell/Game.h"
 #include "shell/Shell.h"
 
-int main() {
+int main(int argc, char** argv) {
+  if (auto status = zarvel::app::AnswerGameOptions(argc, argv)) return *status;
   zarvel::RegisterEmbeddedResources();
+  zarvel::app::RegisterWindowIcon();
   zarvel::DesktopPlatform platform;
   std::string error;
   if (!platform.Start(error)) {

@@ -6,6 +6,20 @@ const char* const kTtyUsage =
     "usage: zarvel-tty [--raw] [--no-pause] [--data DIR] [--keys FILE] "
     "[--screenshot FILE]";
 
+const char* const kTtyHelp =
+    "usage: zarvel-tty [--raw] [--no-pause] [--data DIR] [--keys FILE] "
+    "[--screenshot FILE]\n"
+    "Zarvel in a terminal: console lines on standard output, commands from\n"
+    "standard input or a key script. See zarvel-tty(6).\n"
+    "  --raw              lines as the console stores them, [wait] for waits\n"
+    "  --no-pause         let every wait for a key pass at once\n"
+    "  --data DIR         read the data files found in DIR instead of the\n"
+    "                     embedded ones\n"
+    "  --keys FILE        read keys and commands from a key script\n"
+    "  --screenshot FILE  write the last screen as a PNG at the end\n"
+    "  --help             show this help and exit\n"
+    "  --version          show the version and exit\n";
+
 namespace {
 
 // "--name VALUE" or "--name=VALUE".
@@ -47,6 +61,8 @@ std::optional<TtyOptions> ParseTtyOptions(const std::vector<std::string>& args,
       options.noPause = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (Names(arg, "--data")) {
       ok = TakeValue(args, i, "--data", options.dataDir, error);
     } else if (Names(arg, "--keys")) {

@@ -14,6 +14,7 @@ struct TtyOptions {
   std::string keysFile;    // empty: standard input
   std::string screenshot;  // empty: none
   bool help = false;
+  bool version = false;
 };
 
 // Parses the arguments after the program name; on a bad option returns
@@ -22,5 +23,7 @@ std::optional<TtyOptions> ParseTtyOptions(const std::vector<std::string>& args,
                                           std::string& error);
 
 extern const char* const kTtyUsage;
+// The usage line and what each option does.
+extern const char* const kTtyHelp;
 
 }  // namespace zarvel::tty

@@ -10,6 +10,7 @@
 #include "KeyInput.h"
 #include "Transcript.h"
 #include "TtyOptions.h"
+#include "app/Options.h"
 #include "media/Platform.h"
 #include "media/headless/HeadlessPlatform.h"
 #include "shell/Game.h"
@@ -32,9 +33,9 @@ int main(int argc, char** argv) {
   const auto options = tty::ParseTtyOptions(
       std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) return Fail(error + " (" + tty::kTtyUsage + ")");
-  if (options->help) {
-    std::printf("%s\n", tty::kTtyUsage);
-    return 0;
+  if (options->help || options->version) {
+    return *app::AnswerInfoOption(
+        "zarvel-tty", options->help ? "--help" : "--version", tty::kTtyHelp);
   }
   if (!options->dataDir.empty() && !tty::UseDataDir(options->dataDir, error)) {
     return Fail(error);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "media/desktop/WindowIdentity.h"
+
 namespace zarvel {
 
 namespace {
@@ -30,6 +32,7 @@ bool SdlScreen::StartVideo(std::string& error) {
   // A message box over a full screen takes the focus; the game must not
   // vanish to the task bar for that.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  SetWindowClass();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     error = SDL_GetError();
     return false;
@@ -78,6 +81,7 @@ bool SdlScreen::CreateWindow(int width, int height) {
                              SDL_WINDOWPOS_CENTERED, width, height,
                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   if (window_ == nullptr) return false;
+  SetWindowIconFromResource(window_);
   context_ = SDL_GL_CreateContext(window_);
   if (context_ == nullptr) {
     SDL_DestroyWindow(window_);
