@@ -14,23 +14,21 @@ export XDG_DATA_HOME=$WORK/data  # made by the launcher
 start_x 1024 768
 # start_game runs the program in $WORK/run; the launcher moves on from there.
 start_game "$WORK/prefix/games/zarvel-launcher"
-xprop -id "$GAME_WINDOW" WM_CLASS | grep -q '= "zarvel", "zarvel"$' ||
-  fail "the window's class is not zarvel: $(xprop -id "$GAME_WINDOW" WM_CLASS)"
-xprop -id "$GAME_WINDOW" _NET_WM_ICON | grep -q 'Icon (64 x 64)' ||
+wm_class=$(xt xprop -id "$GAME_WINDOW" WM_CLASS)
+grep -q '= "zarvel", "zarvel"$' <<<"$wm_class" ||
+  fail "the window's class is not zarvel: $wm_class"
+xt xprop -id "$GAME_WINDOW" _NET_WM_ICON | grep -q 'Icon (64 x 64)' ||
   fail "the window has not the game's 64-pixel icon"
 skip_intro
 start_playing
 type_line "save"
-press 1
-sleep 0.5
-xdotool type --delay 80 "menu"
+press_and_await 1 49 "the question for the position's name"
+mark=$(trace_mark)
+xt xdotool type --delay 80 "menu"
 press Return
+await_ready_after "$mark" 13 "the game to save the position"
 saved=$XDG_DATA_HOME/zarvel/pozice_01.sav
-for i in $(seq 100); do
-  [ -s "$saved" ] && break
-  sleep 0.2
-done
-[ -s "$saved" ] || fail "no position in $saved after 20 s (folder: $(ls -A "$XDG_DATA_HOME/zarvel" 2>&1))"
+[ -s "$saved" ] || fail "no position in $saved (folder: $(ls -A "$XDG_DATA_HOME/zarvel" 2>&1))"
 head -c 4 "$saved" | grep -q '^menu' || fail "the saved position is not named menu"
 [ -z "$(ls -A "$WORK/run")" ] || fail "files in the start folder: $(ls -A "$WORK/run")"
 game_running || fail "the game ended"
