@@ -63,8 +63,10 @@ await() {
   local what=$1
   shift
   local deadline=$((SECONDS + WAIT_LIMIT))
+  LAST_LOOK=""
   until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "gave up after ${WAIT_LIMIT} s waiting for $what"
+    [ "$SECONDS" -lt "$deadline" ] ||
+      fail "gave up after ${WAIT_LIMIT} s waiting for $what${LAST_LOOK:+ (last look: $LAST_LOOK)}"
     sleep 0.1
   done
 }
@@ -254,10 +256,27 @@ pixel() {
   convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
 }
 
-expect_pixel() {
+# has_pixel FILE X Y R,G,B WHAT: the picture has that colour there; if not,
+# LAST_LOOK says what was seen.
+has_pixel() {
   local got
   got=$(pixel "$1" "$2" "$3")
-  [ "$got" = "$4" ] || fail "pixel ($2, $3) of $(basename "$1") is $got, expected $4 ($5)"
+  [ "$got" = "$4" ] && return 0
+  LAST_LOOK="pixel ($2, $3) of $(basename "$1") is $got, expected $4 ($5)"
+  return 1
+}
+
+expect_pixel() { has_pixel "$@" || fail "$LAST_LOOK"; }
+
+# await_picture FILE WHAT CHECK...: takes screenshots into FILE until the
+# check (a command given FILE as its last argument) passes. The window may
+# show a frame that is redrawn a moment later; a wrong picture that stays
+# fails after the limit with what the last look found.
+await_picture() {
+  local file=$1 what=$2
+  shift 2
+  _picture_passes() { shot "$file" && "$@" "$file"; }
+  await "$what" _picture_passes "$@"
 }
 
 # count_colour FILE X Y W H R,G,B: how many pixels of the area have exactly
