@@ -20,3 +20,10 @@ if(TARGET zarvel-tty)
     endif()
   endforeach()
 endif()
+
+# The expectation checker used by the walkthroughs that state expectations.
+add_test(NAME walkthrough-checker
+  COMMAND ${CMAKE_COMMAND}
+    -DCHECKER=${CMAKE_CURRENT_LIST_DIR}/support/check-expectations.sh
+    -DDIR=${CMAKE_CURRENT_LIST_DIR}/checker
+    -P ${CMAKE_CURRENT_LIST_DIR}/checker/RunChecker.cmake)

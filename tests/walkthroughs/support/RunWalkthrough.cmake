@@ -3,7 +3,10 @@
 # and its standard output must equal the expected transcript. A case folder
 # holds:
 #   input.keys    the key script (one typed line a line; see the runner)
-#   expected.txt  the expected standard output
+#   expected.txt  the expected standard output, compared exactly; or
+#   expect.txt    what must (and must not) follow given commands, checked by
+#                 check-expectations.sh (see there): for cases where only a
+#                 few replies matter and exactness would add nothing
 #   reaches       optional: texts (one a line) the transcript must contain,
 #                 such as the ending it has to reach; checked first, so a
 #                 broken path is named before the transcript diff
@@ -42,7 +45,15 @@ execute_process(COMMAND ${RUNNER} ${options}
   RESULT_VARIABLE status
   TIMEOUT 100)
 
-if(UPDATE)
+set(by_expectations FALSE)
+if(EXISTS ${CASE_DIR}/expect.txt)
+  set(by_expectations TRUE)
+endif()
+
+if(UPDATE AND by_expectations)
+  message(STATUS "${CASE_DIR} states expectations (expect.txt): nothing to update")
+  return()
+elseif(UPDATE)
   file(COPY_FILE ${actual} ${CASE_DIR}/expected.txt)
   message(STATUS "updated ${CASE_DIR}/expected.txt (status ${status})")
   return()
@@ -62,8 +73,19 @@ if(EXISTS ${CASE_DIR}/reaches)
     endif()
   endforeach()
 endif()
-include(${CMAKE_CURRENT_LIST_DIR}/../../support/CompareFiles.cmake)
-zarvel_compare_files(${CASE_DIR}/expected.txt ${actual} "the transcript")
+if(by_expectations)
+  execute_process(
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-expectations.sh ${actual}
+            ${CASE_DIR}/expect.txt
+    ERROR_VARIABLE unmet
+    RESULT_VARIABLE check_status)
+  if(NOT check_status EQUAL 0)
+    list(APPEND failures "expectations not met (transcript: ${actual}):\n${unmet}")
+  endif()
+else()
+  include(${CMAKE_CURRENT_LIST_DIR}/../../support/CompareFiles.cmake)
+  zarvel_compare_files(${CASE_DIR}/expected.txt ${actual} "the transcript")
+endif()
 if(failures)
   string(REPLACE ";" "; " failures "${failures}")
   message(FATAL_ERROR "walkthrough ${CASE_DIR}: ${failures}")
