@@ -16,7 +16,7 @@ if(TARGET zarvel-tty)
           -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/walkthroughs/${case_name}
           -DINIT_FILE=${CMAKE_SOURCE_DIR}/assets/dat/inicializace.txt
           -P ${CMAKE_CURRENT_LIST_DIR}/support/RunWalkthrough.cmake)
-      set_tests_properties(walkthrough.${case_name} PROPERTIES TIMEOUT 120)
+      set_tests_properties(walkthrough.${case_name} PROPERTIES TIMEOUT 900)
     endif()
   endforeach()
 endif()
