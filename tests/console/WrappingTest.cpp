@@ -74,6 +74,14 @@ TEST_F(WrappingTest, WordWiderThanTheWidthIsBrokenWithoutLosingText) {
   EXPECT_EQ(Wrap(u"WW"), (Lines{u"W", u"W"}));
 }
 
+TEST_F(WrappingTest, NoBreakSpaceNeverEndsALine) {
+  // "a\u00A0v\u00A0Zarvelu" moves to the next line as one piece, although
+  // "a\u00A0v\u00A0" alone would still fit on the first.
+  const std::u16string first = Word(700) + u" ";
+  const std::u16string joined = u"a\u00A0v\u00A0Zarvelu";
+  EXPECT_EQ(Wrap(first + joined), (Lines{first, joined}));
+}
+
 TEST_F(WrappingTest, PagedScreensKeepASegmentOfExactlyTheWidth) {
   const std::u16string first = Word(290) + u" ";
   EXPECT_EQ(Wrap(first + Word(300), 600, true), Lines{first + Word(300)});

@@ -71,6 +71,17 @@ TEST_F(FontCacheTest, ControlCharactersMeasureAsTheGameExpects) {
   for (char16_t c : {0, 8, 29}) EXPECT_EQ(font_->AdvanceOf(c), 0) << int(c);
 }
 
+TEST_F(FontCacheTest, NoBreakSpaceIsDrawnAsABlankAsWideAsASpace) {
+  // The data joins one-letter words to the next with U+00A0: on screen it
+  // must look exactly like a space.
+  const Glyph* noBreak = font_->GetGlyph(0xA0);
+  ASSERT_NE(noBreak, nullptr) << "the game font has no no-break space";
+  EXPECT_EQ(noBreak->advance, font_->AdvanceOf(u' '));
+  EXPECT_EQ(noBreak->coverage, std::vector<uint8_t>{}) << "it draws ink";
+  EXPECT_EQ(font_->TextWidthOf(u"v\u00A0Zarvelu"),
+            font_->TextWidthOf(u"v Zarvelu"));
+}
+
 TEST_F(FontCacheTest, WidthOfATextIsTheSumOfItsParts) {
   const Text text = u"Příliš žluťoučký kůň úpěl ďábelské ódy „AV“ … To/Wa";
   const int whole = font_->TextWidthOf(text);

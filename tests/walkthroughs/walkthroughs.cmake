@@ -16,7 +16,14 @@ if(TARGET zarvel-tty)
           -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/walkthroughs/${case_name}
           -DINIT_FILE=${CMAKE_SOURCE_DIR}/assets/dat/inicializace.txt
           -P ${CMAKE_CURRENT_LIST_DIR}/support/RunWalkthrough.cmake)
-      set_tests_properties(walkthrough.${case_name} PROPERTIES TIMEOUT 120)
+      set_tests_properties(walkthrough.${case_name} PROPERTIES TIMEOUT 900)
     endif()
   endforeach()
 endif()
+
+# The expectation checker used by the walkthroughs that state expectations.
+add_test(NAME walkthrough-checker
+  COMMAND ${CMAKE_COMMAND}
+    -DCHECKER=${CMAKE_CURRENT_LIST_DIR}/support/check-expectations.sh
+    -DDIR=${CMAKE_CURRENT_LIST_DIR}/checker
+    -P ${CMAKE_CURRENT_LIST_DIR}/checker/RunChecker.cmake)

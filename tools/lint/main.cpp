@@ -11,6 +11,7 @@
 #include "DotMap.h"
 #include "Findings.h"
 #include "RoomGraph.h"
+#include "ShadowChecks.h"
 #include "VisibleTexts.h"
 #include "WidthChecks.h"
 #include "app/Options.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
   CheckFileShapes(data, report);
   CheckReferences(data, report);
   CheckRooms(data, report);
+  CheckShadowedNouns(data, report);
   CheckInitialization(data, report);
   CheckWordWidths(data, report, widths);
   for (const Finding& finding : report.Sorted()) {

@@ -39,7 +39,7 @@ Stereo WhiteMouseAteCat() {
   AddPad(out, 38.0, 6.0, NoteHz(51), 0.045, 0.0, {3.0, 3.5});
 
   ApplyReverb(out, 0.45, 0.86);
-  Normalise(out, -3.0);
+
   return out;
 }
 
@@ -88,7 +88,7 @@ Stereo BrighterSides() {
   AddWind(out, random, 700, 0.18, 2);
 
   ApplyReverb(out, 0.35, 0.82);
-  Normalise(out, -3.0);
+
   return out;
 }
 

@@ -244,4 +244,90 @@ void Normalise(Stereo& out, double peakDbfs) {
   }
 }
 
+namespace {
+
+struct Biquad {
+  double b0, b1, b2, a1, a2;  // normalised by a0
+  double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+  double Run(double x) {
+    double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = x;
+    y2 = y1;
+    y1 = y;
+    return y;
+  }
+};
+
+// The two stages of the K weighting at the synthesiser's rate: a high
+// shelf of +4 dB above about 1.7 kHz (the head), then a high-pass at about
+// 38 Hz.
+Biquad KShelf() {
+  const double a = std::pow(10.0, 4.0 / 40),
+               w = kTwoPi * 1681.974450955533 / kRate;
+  const double alpha = std::sin(w) / (2 * 0.7071752369554196);
+  const double c = std::cos(w), root = 2 * std::sqrt(a) * alpha;
+  const double a0 = (a + 1) - (a - 1) * c + root;
+  return {a * ((a + 1) + (a - 1) * c + root) / a0,
+          -2 * a * ((a - 1) + (a + 1) * c) / a0,
+          a * ((a + 1) + (a - 1) * c - root) / a0,
+          2 * ((a - 1) - (a + 1) * c) / a0,
+          ((a + 1) - (a - 1) * c - root) / a0};
+}
+
+Biquad KHighPass() {
+  const double w = kTwoPi * 38.13547087602444 / kRate;
+  const double alpha = std::sin(w) / (2 * 0.5003270373238773);
+  const double c = std::cos(w), a0 = 1 + alpha;
+  return {(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0,
+          (1 - alpha) / a0};
+}
+
+}  // namespace
+
+void FadeLoopEdges(Stereo& out, double seconds) {
+  const size_t n = out.frames();
+  const size_t edge = std::min(n / 2, size_t(Frame(seconds)));
+  for (size_t i = 0; i < edge; ++i) {
+    // 0 at the first frame and at one past the last, so the last frame is
+    // one small step above zero, as the first is one below the next.
+    const float in = float(Ramp(double(i) / double(edge)));
+    const float outGain = float(Ramp(double(i + 1) / double(edge)));
+    out.left[i] *= in;
+    out.right[i] *= in;
+    out.left[n - 1 - i] *= outGain;
+    out.right[n - 1 - i] *= outGain;
+  }
+}
+
+double LoudnessLufs(const Stereo& out) {
+  double power = 0;
+  for (const std::vector<float>* channel : {&out.left, &out.right}) {
+    Biquad shelf = KShelf(), highPass = KHighPass();
+    double sum = 0;
+    // Round the loop twice: the second pass starts in the filters' state
+    // that the end of the loop leaves, as when the track repeats.
+    for (int pass = 0; pass < 2; ++pass) {
+      sum = 0;
+      for (float x : *channel) {
+        const double y = highPass.Run(shelf.Run(x));
+        sum += y * y;
+      }
+    }
+    power += sum / double(channel->size());
+  }
+  return -0.691 + 10 * std::log10(power);
+}
+
+double NormaliseLoudness(Stereo& out, double lufs) {
+  const float scale = float(std::pow(10.0, (lufs - LoudnessLufs(out)) / 20));
+  float peak = 0;
+  for (size_t i = 0; i < out.frames(); ++i) {
+    out.left[i] *= scale;
+    out.right[i] *= scale;
+    peak = std::max({peak, std::fabs(out.left[i]), std::fabs(out.right[i])});
+  }
+  return 20 * std::log10(std::max(peak, 1e-9f));
+}
+
 }  // namespace music

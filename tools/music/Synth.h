@@ -70,5 +70,17 @@ void AddThump(Stereo& out, double start, double gain);
 void ApplyReverb(Stereo& out, double wet, double roomSize);
 // Scales the whole piece so its loudest sample sits at the given level.
 void Normalise(Stereo& out, double peakDbfs);
+// Fades the last and the first few milliseconds of the loop to exactly
+// zero, so the track starts on a zero sample (no click when it begins)
+// and its end meets its start without a step, whatever the encoder does
+// with the samples in between.
+void FadeLoopEdges(Stereo& out, double seconds);
+// Loudness of the whole loop in LUFS as ITU-R BS.1770 measures it (K
+// weighting, the channels' mean squares summed), without its gate: the
+// tracks have no silences for the gate to leave out.
+double LoudnessLufs(const Stereo& out);
+// Scales the piece to the given loudness, so that every track plays
+// equally loud; returns the peak level that results, in dBFS.
+double NormaliseLoudness(Stereo& out, double lufs);
 
 }  // namespace music

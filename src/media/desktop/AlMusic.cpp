@@ -63,11 +63,13 @@ void AlMusic::Close() {
   for (Sound& sound : sounds_)
     if (sound.decoding.valid()) sound.decoding.wait();
   if (context_ != nullptr) {
+    glidingChannels_ = 0;
     for (Channel& channel : channels_) {
       if (channel.source != 0) {
         alSourceStop(channel.source);
         alDeleteSources(1, &channel.source);
         channel.source = 0;
+        channel.glide = Channel::Glide::kNone;
       }
     }
     for (Sound& sound : sounds_) {
@@ -139,6 +141,14 @@ ChannelHandle AlMusic::Play(SoundHandle handle) {
 }
 
 void AlMusic::Service() {
+  if (glidingChannels_ > 0) {
+    const auto now = std::chrono::steady_clock::now();
+    for (Channel& channel : channels_) {
+      if (channel.glide != Channel::Glide::kNone && now >= channel.glideEnds) {
+        FinishGlide(channel);
+      }
+    }
+  }
   if (waitingChannels_ == 0) return;
   for (Channel& channel : channels_) {
     if (!channel.waiting) continue;
@@ -152,6 +162,16 @@ void AlMusic::Service() {
   }
 }
 
+void AlMusic::FinishGlide(Channel& channel) {
+  if (channel.glide == Channel::Glide::kToPause) {
+    alSourcePause(channel.source);
+  } else {
+    alSourcef(channel.source, AL_GAIN, channel.gain);
+  }
+  channel.glide = Channel::Glide::kNone;
+  --glidingChannels_;
+}
+
 void AlMusic::SetPaused(ChannelHandle handle, bool paused) {
   if (handle < 1 || size_t(handle) > channels_.size()) return;
   Channel& channel = channels_[handle - 1];
@@ -161,17 +181,47 @@ void AlMusic::SetPaused(ChannelHandle handle, bool paused) {
   if (source == 0) return;
   ALint state = 0;
   alGetSourcei(source, AL_SOURCE_STATE, &state);
+  const auto glideEnds = std::chrono::steady_clock::now() + kGlide;
+  if (paused) {
+    if (channel.glide == Channel::Glide::kToPause) return;
+    if (channel.glide == Channel::Glide::kToResume) {
+      // Not yet raised: it is silent and playing; pause it after a glide.
+      channel.glide = Channel::Glide::kToPause;
+      channel.glideEnds = glideEnds;
+      return;
+    }
+    if (state != AL_PLAYING) return;
+    alSourcef(source, AL_GAIN, 0.0f);
+    channel.glide = Channel::Glide::kToPause;
+    channel.glideEnds = glideEnds;
+    ++glidingChannels_;
+    return;
+  }
+  if (channel.glide == Channel::Glide::kToPause) {
+    // Still playing at falling gain: raise it again, no pause needed.
+    alSourcef(source, AL_GAIN, channel.gain);
+    channel.glide = Channel::Glide::kNone;
+    --glidingChannels_;
+    return;
+  }
   // Playing a paused source resumes it where it stopped; a stopped one
   // (a track that has ended without looping) stays ended.
-  if (paused && state == AL_PLAYING) alSourcePause(source);
-  if (!paused && state == AL_PAUSED) alSourcePlay(source);
+  if (state != AL_PAUSED) return;
+  alSourcef(source, AL_GAIN, 0.0f);
+  alSourcePlay(source);
+  channel.glide = Channel::Glide::kToResume;
+  channel.glideEnds = glideEnds;
+  ++glidingChannels_;
 }
 
 void AlMusic::SetVolume(ChannelHandle handle, float volume) {
   if (handle < 1 || size_t(handle) > channels_.size()) return;
   Channel& channel = channels_[handle - 1];
   channel.gain = volume < 0 ? 0 : (volume > 1 ? 1 : volume);
-  if (channel.source != 0) alSourcef(channel.source, AL_GAIN, channel.gain);
+  // During a glide the gain is set when the glide ends.
+  if (channel.source != 0 && channel.glide == Channel::Glide::kNone) {
+    alSourcef(channel.source, AL_GAIN, channel.gain);
+  }
 }
 
 }  // namespace zarvel

@@ -10,10 +10,17 @@
 // done (Service, called from the game's frequent platform calls), with the
 // pause and volume it was given meanwhile. The start-up is then not held
 // back by the music, which begins a few hundredths of a second late.
+//
+// Pausing and resuming never cut the wave mid-cycle: a pause first takes
+// the gain to zero (OpenAL-soft smooths a gain change over the samples it
+// mixes next) and pauses the source only after that glide; a resume starts
+// the source at zero gain and raises it once the source plays again. To the
+// listener the music still stops at once.
 
 #include <AL/al.h>
 #include <AL/alc.h>
 
+#include <chrono>
 #include <future>
 #include <string>
 #include <vector>
@@ -38,8 +45,13 @@ class AlMusic {
   ChannelHandle Play(SoundHandle sound);
   void SetPaused(ChannelHandle channel, bool paused);
   void SetVolume(ChannelHandle channel, float volume);
-  // Starts the channels whose sounds have finished decoding since Play.
+  // Starts the channels whose sounds have finished decoding since Play, and
+  // completes the pauses and resumes whose gain glide has had its time.
   void Service();
+
+  // How long a gain glide is given before a pause or after a resume: longer
+  // than OpenAL-soft's mix period, short enough to go unnoticed.
+  static constexpr std::chrono::milliseconds kGlide{25};
 
  private:
   struct Sound {
@@ -55,15 +67,21 @@ class AlMusic {
     bool paused = false;
     float gain = 1.0f;
     ALuint source = 0;  // 0 when there is no device
+    // A glide under way: a pause that waits for the gain to reach zero, or
+    // a resume that waits to raise it; done at `glideEnds`.
+    enum class Glide { kNone, kToPause, kToResume } glide = Glide::kNone;
+    std::chrono::steady_clock::time_point glideEnds;
   };
   bool FinishDecoding(Sound& sound);
   void Start(Channel& channel);
+  void FinishGlide(Channel& channel);
 
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   std::vector<Sound> sounds_;      // handle - 1
   std::vector<Channel> channels_;  // handle - 1
   int waitingChannels_ = 0;
+  int glidingChannels_ = 0;
 };
 
 }  // namespace zarvel
