@@ -14,6 +14,10 @@ struct TtyOptions {
   std::string keysFile;    // empty: standard input
   std::string screenshot;  // empty: none
   bool help = false;
+  // The player's view (without --raw): wrapping width, -1 for the
+  // terminal's own (0 when standard output is not a terminal); speech.
+  int width = -1;
+  bool speak = false;
 };
 
 // Parses the arguments after the program name; on a bad option returns
