@@ -9,7 +9,7 @@ ZARVEL_BUILD_PACKAGES="build-essential cmake pkg-config libsdl2-dev libgl-dev
   libfreetype-dev libpng-dev libogg-dev libvorbis-dev libopenal-dev
   libreadline-dev"
 ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth libgl1-mesa-dri libglx-mesa0 xdotool x11-xserver-utils
-  x11-utils imagemagick openbox wmctrl x11-apps hunspell hunspell-cs graphviz"
+  x11-utils imagemagick openbox wmctrl x11-apps hunspell hunspell-cs graphviz tmux"
 
 # Installs the packages of the list that are not installed yet, through sudo
 # when not run as root. Quick when everything is there.
