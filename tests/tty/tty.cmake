@@ -21,3 +21,12 @@ if(TARGET zarvel-tty AND TMUX_PROGRAM)
 elseif(TARGET zarvel-tty)
   message(WARNING "tmux not found: the terminal tests of zarvel-tty are left out")
 endif()
+
+if(TARGET zarvel-tty)
+  add_test(NAME tty.diagnostics-to-stderr
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/diagnostics.sh
+      $<TARGET_FILE:zarvel-tty>
+      ${CMAKE_CURRENT_LIST_DIR}/../walkthroughs/win/input.keys
+      ${CMAKE_CURRENT_BINARY_DIR}/tty/diagnostics)
+  set_tests_properties(tty.diagnostics-to-stderr PROPERTIES TIMEOUT 900)
+endif()

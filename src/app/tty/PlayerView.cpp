@@ -62,7 +62,10 @@ void PlayerView::OnConsoleLine(const Text& storedLine) {
   if (!segmentStarted_) {
     // Written whole at once, so a page pause inside a long paragraph
     // comes after it rather than in the middle of a sentence.
-    if (!segment.silent) Write(PlainParagraph(segment.text));
+    if (!segment.silent) {
+      Write(segment.text == kForcedPause ? std::string()
+                                         : PlainParagraph(segment.text));
+    }
     segmentStarted_ = true;
     segmentTaken_ = 0;
   }
