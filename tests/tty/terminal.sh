@@ -12,6 +12,7 @@
 #   speak              --speak hands the text to spd-say and typing stops it
 set -u -f  # -f: the words of a line are checked one by one, unglobbed
 case_name=$1 runner=$2 data=$3 work=$4
+export LC_ALL=C.UTF-8  # line lengths in characters, not bytes
 rm -rf "$work" && mkdir -p "$work/home" && cd "$work" || exit 1
 
 # One private tmux server per run of the runner, all killed at the end.
