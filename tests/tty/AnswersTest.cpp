@@ -25,7 +25,12 @@ TEST(AnswerKeyLineTest, EachWaitGetsTheKeysItTakes) {
       {InputWait(Kind::OptionMenu, 2), "esc", "{esc}{noenter}"},
       {InputWait(Kind::SlotMenu, 9), "  ", "{esc}{noenter}"},
       {InputWait(Kind::SlotMenu, 9), "ESC", "{esc}{noenter}"},
+      {InputWait(Kind::OptionMenu, 2), "běž", "{noenter}"},  // not "ě"
+      {InputWait(Kind::SlotMenu, 9), "12", "{noenter}"},
       {InputWait(Kind::YesNo), "a", "a{noenter}"},
+      {InputWait(Kind::YesNo), "Ano", "a{noenter}"},
+      {InputWait(Kind::YesNo), "ne", "n{noenter}"},
+      {InputWait(Kind::YesNo), "nevím", "{noenter}"},
       {InputWait(Kind::YesNo), "", "{noenter}"},  // no Escape here
       {InputWait(Kind::TitleMenu), "s", "s{noenter}"},
       {InputWait(Kind::Name, 0, u"Sklep á"), "Sklep á", ""},

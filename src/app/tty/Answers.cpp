@@ -25,6 +25,13 @@ std::string Trimmed(const std::string& typed) {
   return typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
 }
 
+// A menu takes one key: a longer line is not typed at all, since a word
+// such as "běž" holds "ě", the key of option 2, and would choose it.
+std::string SingleKey(const std::string& answer) {
+  if (Utf8ToText(answer).size() != 1) return "{noenter}";
+  return Literal(answer) + "{noenter}";
+}
+
 std::string NumberRange(int choices) {
   if (choices <= 0) return {};
   if (choices == 1) return "číslo 1, ";
@@ -80,10 +87,13 @@ std::string AnswerKeyLine(const std::optional<InputWait>& wait,
           answer == "Esc") {
         return "{esc}{noenter}";
       }
-      return Literal(answer) + "{noenter}";
+      return SingleKey(answer);
     case Kind::TitleMenu:
+      return SingleKey(answer);
     case Kind::YesNo:
-      return Literal(answer) + "{noenter}";
+      if (answer == "ano" || answer == "Ano") return "a{noenter}";
+      if (answer == "ne" || answer == "Ne") return "n{noenter}";
+      return SingleKey(answer);
     case Kind::Name:
       return EditName(wait->initial, typed);
   }

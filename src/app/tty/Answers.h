@@ -16,8 +16,10 @@ std::string PromptFor(const std::optional<InputWait>& wait);
 
 // The key-script line for a typed line (UTF-8, no line end). Typed text is
 // always literal ("{" is no token here); an empty line or "esc" is Escape
-// in the menus that Escape leaves; a menu takes the line's keys without
-// Enter; the name entry edits the pre-filled name into the typed one.
+// in the menus that Escape leaves; a menu takes a line of one character as
+// that key without Enter, and nothing from a longer line (a yes/no question
+// also takes "ano" and "ne"); the name entry edits the pre-filled name into
+// the typed one.
 std::string AnswerKeyLine(const std::optional<InputWait>& wait,
                           const std::string& typed);
 
