@@ -190,7 +190,7 @@ bool UsePlayerInput(HeadlessPlatform& platform, PlayerView& view,
     if (!typed) return std::nullopt;
     // The terminal shows the command as typed (readline's or the terminal's
     // own echo): the game's echo is not written a second time.
-    if (!wait && terminal) view.ExpectEcho(*typed);
+    if (!wait && terminal && !typed->empty()) view.ExpectEcho(*typed);
     return AnswerKeyLine(wait, *typed);
   });
   return true;
