@@ -125,7 +125,7 @@ case $case_name in
     type_line uložit
     wait_for "1. Sklep á"
     type_line 1
-    wait_for "> Sklep á"  # the old name, ready to edit
+    wait_for "> Sklep á" 2  # the old name, ready to edit
     tmux_ send-keys BSpace && tmux_ send-keys -l "s klíčem" &&
       tmux_ send-keys Enter
     wait_for "Pozice byla úspěšně uložena" 2
