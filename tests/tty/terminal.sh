@@ -76,11 +76,19 @@ check_wrapping() {
   local width=$1 words
   words=$(unwrapped_words)
   start "$width"
+  # The bytes the runner sends to the terminal from here on: a screen
+  # reader must get text only, no escape sequence (cursor movement, redraw,
+  # colours, bracketed paste) and no bell.
+  tmux_ pipe-pane -o "cat >>'$work/bytes'"
   type_line s
   wait_for "> "
   type_line i
   wait_for "> i"
   wait_for "> " 2
+  tmux_ pipe-pane
+  [[ -s $work/bytes ]] || fail "nothing recorded from the terminal"
+  ! grep -q $'[\e\a]' "$work/bytes" ||
+    fail "escape or bell sent: $(grep -a $'[\e\a]' "$work/bytes" | cat -v)"
   local line
   while IFS= read -r line; do
     case $line in "> "* | "[napiš"*) continue ;; esac
