@@ -67,6 +67,7 @@ void ListOptions(Game& game, Conversation& talk, const Text& noun) {
 // the option number, or 0 for Escape.
 int WaitForOption(Game& game, const Conversation& talk) {
   const int choosable = std::min(talk.count, kOptionCapacity);
+  const InputWaitScope waiting(game, {InputWait::Kind::OptionMenu, choosable});
   for (;;) {
     const int option = NumberKeyOf(game.platform.NextChar());
     if (option > 0 && option <= choosable) return option;

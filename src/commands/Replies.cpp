@@ -42,6 +42,7 @@ void ReplyWithKeyFramed(Game& game, const std::string& key, const Text& before,
 Text AskYesNo(Game& game) {
   // The question is already on the screen (every print presents a frame),
   // so this only polls; any other key is swallowed.
+  const InputWaitScope waiting(game, {InputWait::Kind::YesNo});
   for (;;) {
     const int code = game.platform.NextChar();
     if (code == 'A' || code == 'a') return u"1";

@@ -48,6 +48,7 @@ void AddConsoleLine(Game& game, const Text& line) {
 }  // namespace
 
 void ConsolePrint(Game& game, const Text& text) {
+  if (game.observer) game.observer->OnConsolePrint(text);
   for (const Text& segment : SplitText(text, u"/")) {
     for (const Text& line : WrapSegment(game, segment, kWrapWidth, false)) {
       AddConsoleLine(game, line);

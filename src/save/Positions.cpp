@@ -22,6 +22,7 @@ constexpr size_t kNameLimit = 50;
 // Escape is held (0). The key is tested first, so a number typed while
 // Escape is down still chooses.
 int WaitForNumber(Game& game, int highest) {
+  const InputWaitScope waiting(game, {InputWait::Kind::SlotMenu, highest});
   for (;;) {
     const int number = NumberKeyOf(game.platform.NextChar());
     if (number > 0 && number <= highest) return number;
@@ -130,6 +131,7 @@ void LoadPosition(Game& game) {
 
 Text EnterPositionName(Game& game, const Text& initial) {
   Text name = initial;
+  const InputWaitScope waiting(game, {InputWait::Kind::Name, 0, initial});
   for (;;) {
     const int code = game.platform.NextChar();
     RedrawScreen(game);

@@ -4,6 +4,7 @@
 // is a free function taking it, so a test can run a whole game in a few lines.
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "console/Console.h"
@@ -31,6 +32,25 @@ struct ShellSettings {
   int32_t introClock = 0;
 };
 
+// What the game waits for while it polls the keyboard, for a front end that
+// reads whole lines and must know what a line is meant to answer.
+struct InputWait {
+  enum class Kind {
+    Key,         // any key goes on (WaitForKey, the page pause)
+    TitleMenu,   // one of the title menu's letters
+    SlotMenu,    // a slot number 1..choices; Escape leaves
+    OptionMenu,  // a conversation option 1..choices; Escape leaves
+    YesNo,       // "a" or "n"
+    Name,        // a position name, starting from initial; Enter ends it
+  };
+  InputWait(Kind waitKind, int choiceCount = 0, Text initialName = Text())
+      : kind(waitKind), choices(choiceCount), initial(std::move(initialName)) {}
+
+  Kind kind;
+  int choices;   // the menus: the highest number that chooses
+  Text initial;  // the name entry: the name it starts from
+};
+
 // What a front end may want to know beyond the pixels: the terminal runner
 // turns these into its transcript. Every method has a do-nothing default.
 class GameObserver {
@@ -51,6 +71,14 @@ class GameObserver {
   virtual void OnTextPage(const std::vector<Text>& pageLines) {
     (void)pageLines;
   }
+  // ConsolePrint starts on this text (its lines follow one by one).
+  virtual void OnConsolePrint(const Text& text) { (void)text; }
+  // A wait for the given input begins (true) or ends (false); waits nest,
+  // and with none open the game waits for the command line.
+  virtual void OnInputWait(const InputWait& wait, bool begins) {
+    (void)wait;
+    (void)begins;
+  }
 };
 
 struct Game {
@@ -62,6 +90,25 @@ struct Game {
   ShellSettings shell;
   std::array<int, kPlayerCapacity> savedPlayerRooms{};
   GameObserver* observer = nullptr;  // not owned; may be null
+};
+
+// Tells the observer, if any, that a wait begins here and ends when the
+// scope is left (also by an exception).
+class InputWaitScope {
+ public:
+  InputWaitScope(Game& game, InputWait wait)
+      : observer_(game.observer), wait_(std::move(wait)) {
+    if (observer_) observer_->OnInputWait(wait_, true);
+  }
+  ~InputWaitScope() {
+    if (observer_) observer_->OnInputWait(wait_, false);
+  }
+  InputWaitScope(const InputWaitScope&) = delete;
+  InputWaitScope& operator=(const InputWaitScope&) = delete;
+
+ private:
+  GameObserver* observer_;
+  InputWait wait_;
 };
 
 // LoadWorld with the Escape / close-request check of the platform.

@@ -65,6 +65,7 @@ MenuChoice HandleMenuKey(Game& game, int code) {
 void RunTitleMenu(Game& game) {
   Platform& platform = game.platform;
   platform.DiscardInput();
+  const InputWaitScope waiting(game, {InputWait::Kind::TitleMenu});
   bool reported = false;
   for (;;) {
     DrawMenuScreen(game);

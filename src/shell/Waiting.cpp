@@ -11,6 +11,7 @@ void ConfirmQuit(Game& game) {
 
 void WaitForKey(Game& game) {
   if (game.observer && game.observer->OnWaitForKey()) return;
+  const InputWaitScope waiting(game, {InputWait::Kind::Key});
   Platform& platform = game.platform;
   // Draws nothing: the last presented frame stays up while the player reads.
   while (platform.NextChar() == 0) {
@@ -20,6 +21,7 @@ void WaitForKey(Game& game) {
 
 void WaitKeyPressUnlessSkipped(Game& game) {
   if (game.observer && game.observer->OnWaitForKey()) return;
+  const InputWaitScope waiting(game, {InputWait::Kind::Key});
   game.platform.WaitKeyPress();
 }
 

@@ -45,7 +45,7 @@ TEST_F(ConversationTest, ALoneOpeningEntryIsPlayedWithoutAMenuAndEnds) {
 
 TEST_F(ConversationTest, MenuOptionIsChosenByDigitOrNumberRowLetter) {
   NurseWithTwoOptions();
-  Keys({"3ě", "{esc}"});  // "3" names no option and is ignored
+  Keys({"3ě", "{esc}{noenter}"});  // "3" names no option and is ignored
   TalkTo(game, u"sestru");
   EXPECT_EQ(
       Printed(),
@@ -100,7 +100,7 @@ TEST_F(ConversationTest, EscapeEndsTheTalkKeepingEarlierEffects) {
   Dialogue(u"sestru", u"pr=3/M", u"2", u"A.", u"", u"", u"0", u"sc=100");
   Dialogue(u"sestru", u"pr=3/M", u"2", u"B.", u"", u"", u"0", u"sc=100");
   world.dialogues.slots[1].effects = u"sc=7";
-  Keys({"2", "{esc}1"});  // Escape first: the digit is never chosen
+  Keys({"2", "1{esc}{noenter}"});  // the digit comes with Escape held
   TalkTo(game, u"sestru");
   const std::vector<Text> printed = Printed();
   EXPECT_EQ(std::vector<Text>(printed.end() - 2, printed.end()),
@@ -115,7 +115,7 @@ TEST_F(ConversationTest, EmptyLevelAfterAOneOptionMenuWaitsForEscape) {
   NurseWithTwoOptions();
   Dialogue(u"sestru", u"pr=3/M", u"2", u"Dál.", u"„Dál.“", u"„Ne.“", u"3",
            u"sc=50");
-  Keys({"2", "1", "1", "{esc}"});
+  Keys({"2", "1", "1", "{esc}{noenter}"});
   TalkTo(game, u"sestru");
   const std::vector<Text> printed = Printed();
   EXPECT_EQ(std::vector<Text>(printed.begin() + 7, printed.end()),
@@ -135,7 +135,7 @@ TEST_F(ConversationTest, TheWalkStopsAtTheLastRecordOfTheFile) {
             TextLines({u"Promluvil jsi na sestru.", u"", u"Já.", u"Ona."}));
   world.dialogues.count = 20000;  // more than the table holds
   world.dialogues.slots[kRuleCapacity - 1] = world.dialogues.slots[0];
-  Keys({"{esc}"});
+  Keys({"{esc}{noenter}"});
   TalkTo(game, u"sestru");
   EXPECT_EQ(Printed()[4], u"3. Jediná.");
 }

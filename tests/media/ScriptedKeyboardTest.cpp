@@ -91,26 +91,41 @@ TEST_F(ScriptedKeyboardTest, AWaitAtTheEndOfALineDelaysTheNextLine) {
   EXPECT_EQ(clock_.now, 3);
 }
 
-TEST_F(ScriptedKeyboardTest, EscapeIsHeldFromItsTakingToTheNextCharacter) {
-  Script({"{esc}a", "{esc}"});
-  EXPECT_FALSE(keyboard_.IsKeyDown(27));
-  EXPECT_EQ(keyboard_.NextChar(), 27);
-  EXPECT_TRUE(keyboard_.IsKeyDown(27));
-  EXPECT_FALSE(keyboard_.IsKeyDown(13));
-  EXPECT_EQ(keyboard_.NextChar(), 'a');
-  EXPECT_FALSE(keyboard_.IsKeyDown(27));
-  EXPECT_EQ(keyboard_.NextChar(), 13);
-  EXPECT_EQ(keyboard_.NextChar(), 27);
-  keyboard_.DiscardInput();
-  EXPECT_FALSE(keyboard_.IsKeyDown(27));
+// Escape is down from its typing into the queue until the next key is
+// typed (the line's own Enter included) or the input is discarded.
+TEST_F(ScriptedKeyboardTest, EscapeIsHeldFromItsTypingToTheNextKey) {
+  struct Case {
+    std::vector<std::string> lines;
+    int charsTaken;  // NextChar calls before looking
+    bool held;
+  };
+  const Case cases[] = {
+      {{"1{esc}{noenter}"}, 0, false},  // nothing typed yet
+      {{"1{esc}{noenter}"}, 1, true},   // the digit comes with Escape held
+      {{"{esc}{noenter}"}, 1, true},
+      {{"{esc}"}, 1, false},            // let go by the line's Enter
+      {{"{esc}a{noenter}"}, 1, false},  // and by any other key
+      {{"{esc}{key}{noenter}"}, 1, false},
+      {{"{esc}{wait 5}a{noenter}"}, 1, true},  // "a" is not typed yet
+  };
+  for (const Case& c : cases) {
+    VirtualClock clock;
+    ScriptedKeyboard keyboard(clock);
+    keyboard.SetLines(c.lines);
+    for (int i = 0; i < c.charsTaken; ++i) keyboard.NextChar();
+    EXPECT_EQ(keyboard.IsKeyDown(27), c.held) << c.lines[0];
+    EXPECT_FALSE(keyboard.IsKeyDown(13)) << c.lines[0];
+  }
 }
 
-TEST_F(ScriptedKeyboardTest, EscapeStaysHeldWhilePollsFindNothing) {
+TEST_F(ScriptedKeyboardTest, EscapeStaysHeldUntilInputIsDiscarded) {
   Script({"{esc}{noenter}"});
   EXPECT_EQ(keyboard_.NextChar(), 27);
   keyboard_.SetTypingHeld(true);
-  EXPECT_EQ(keyboard_.NextChar(), 0);
+  EXPECT_EQ(keyboard_.NextChar(), 0);  // polls that find nothing keep it
   EXPECT_TRUE(keyboard_.IsKeyDown(27));
+  keyboard_.DiscardInput();
+  EXPECT_FALSE(keyboard_.IsKeyDown(27));
 }
 
 TEST_F(ScriptedKeyboardTest, WaitKeyPressTypesALineAndKeepsItsCharacters) {

@@ -61,14 +61,14 @@ TEST_F(SaveTest, ANameAboveLatinOneMakesTheFileUtf16) {
 }
 
 TEST_F(SaveTest, SlotKeysAreExactAndEscapeCancels) {
-  Keys({"Č0x{esc}4"});  // nothing chooses before Escape
+  Keys({"Č0x", "{esc}{noenter}"});  // nothing chooses before Escape
   EXPECT_FALSE(SavePosition(game));
   EXPECT_EQ(Printed().back(), u"Ukládání přerušeno...");
   for (int n = 1; n <= 9; ++n) EXPECT_FALSE(Exists(SlotFileName(n)));
 }
 
 TEST_F(SaveTest, DispatcherPrintsTheSuccessLineOnlyAfterAWrite) {
-  Keys({"{esc}"});
+  Keys({"{esc}{noenter}"});
   DispatchCommand(game, u"save");
   std::vector<Text> printed = Printed();
   EXPECT_EQ(printed[printed.size() - 2], u"Ukládání přerušeno...");
@@ -192,7 +192,7 @@ TEST_F(LoadTest, NamedPositionsAreNumberedWithoutGaps) {
 TEST_F(LoadTest, OnlyNamelessPositionsLeaveOnlyEscape) {
   WriteBytes("pozice_01.sav", "\rscore=4\r");
   world.score = 3;
-  Keys({"1", "{esc}"});
+  Keys({"1", "{esc}{noenter}"});
   LoadPosition(game);
   EXPECT_EQ(Printed(), TextLines({u"Vyber si pozici k načtení...", u"", u"",
                                   u"Nahrávání přerušeno..."}));

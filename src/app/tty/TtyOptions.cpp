@@ -3,22 +3,8 @@
 namespace zarvel::tty {
 
 const char* const kTtyUsage =
-    "usage: zarvel-tty [--raw] [--no-pause] [--data DIR] [--keys FILE] "
-    "[--screenshot FILE]";
-
-const char* const kTtyHelp =
-    "usage: zarvel-tty [--raw] [--no-pause] [--data DIR] [--keys FILE] "
-    "[--screenshot FILE]\n"
-    "Zarvel in a terminal: console lines on standard output, commands from\n"
-    "standard input or a key script. See zarvel-tty(6).\n"
-    "  --raw              lines as the console stores them, [wait] for waits\n"
-    "  --no-pause         let every wait for a key pass at once\n"
-    "  --data DIR         read the data files found in DIR instead of the\n"
-    "                     embedded ones\n"
-    "  --keys FILE        read keys and commands from a key script\n"
-    "  --screenshot FILE  write the last screen as a PNG at the end\n"
-    "  --help             show this help and exit\n"
-    "  --version          show the version and exit\n";
+    "usage: zarvel-tty [--raw] [--no-pause] [--width N] [--speak] "
+    "[--data DIR] [--keys FILE] [--screenshot FILE]";
 
 namespace {
 
@@ -40,6 +26,18 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i,
     error = name + " needs a non-empty value";
     return false;
   }
+  return true;
+}
+
+// A count of columns: digits only, at most 10000.
+bool ParseWidth(const std::string& value, int& width, std::string& error) {
+  if (value.size() > 5 ||
+      value.find_first_not_of("0123456789") != std::string::npos ||
+      std::stoi(value) > 10000) {
+    error = "--width needs a number of columns from 0 to 10000";
+    return false;
+  }
+  width = std::stoi(value);
   return true;
 }
 
@@ -67,6 +65,12 @@ std::optional<TtyOptions> ParseTtyOptions(const std::vector<std::string>& args,
       ok = TakeValue(args, i, "--data", options.dataDir, error);
     } else if (Names(arg, "--keys")) {
       ok = TakeValue(args, i, "--keys", options.keysFile, error);
+    } else if (arg == "--speak") {
+      options.speak = true;
+    } else if (Names(arg, "--width")) {
+      std::string value;
+      ok = TakeValue(args, i, "--width", value, error) &&
+           ParseWidth(value, options.width, error);
     } else if (Names(arg, "--screenshot")) {
       ok = TakeValue(args, i, "--screenshot", options.screenshot, error);
     } else {

@@ -15,6 +15,10 @@ struct TtyOptions {
   std::string screenshot;  // empty: none
   bool help = false;
   bool version = false;
+  // The player's view (without --raw): wrapping width, -1 for the
+  // terminal's own (0 when standard output is not a terminal); speech.
+  int width = -1;
+  bool speak = false;
 };
 
 // Parses the arguments after the program name; on a bad option returns
@@ -23,7 +27,5 @@ std::optional<TtyOptions> ParseTtyOptions(const std::vector<std::string>& args,
                                           std::string& error);
 
 extern const char* const kTtyUsage;
-// The usage line and what each option does.
-extern const char* const kTtyHelp;
 
 }  // namespace zarvel::tty

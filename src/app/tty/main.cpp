@@ -1,13 +1,21 @@
 // zarvel-tty: the whole game on the headless platform, in a terminal. Its
 // virtual clock makes the intro, the credits and the fade-out take no real
 // time, so a key script replays the same way every time.
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "DataDir.h"
+#include "HelpText.h"
 #include "KeyInput.h"
+#include "Paragraphs.h"
+#include "PlayerInput.h"
+#include "PlayerView.h"
+#include "Speech.h"
+#include "TerminalWidth.h"
 #include "Transcript.h"
 #include "TtyOptions.h"
 #include "app/Options.h"
@@ -34,8 +42,9 @@ int main(int argc, char** argv) {
       std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) return Fail(error + " (" + tty::kTtyUsage + ")");
   if (options->help || options->version) {
-    return *app::AnswerInfoOption(
-        "zarvel-tty", options->help ? "--help" : "--version", tty::kTtyHelp);
+    return *app::AnswerInfoOption("zarvel-tty",
+                                  options->help ? "--help" : "--version",
+                                  tty::TtyHelpText());
   }
   if (!options->dataDir.empty() && !tty::UseDataDir(options->dataDir, error)) {
     return Fail(error);
@@ -46,21 +55,53 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
   auto platform = std::make_unique<HeadlessPlatform>();
-  if (!options->keysFile.empty()) {
-    if (!tty::UseKeyFile(*platform, options->keysFile, error)) {
+  auto game = std::make_unique<Game>(*platform);
+
+  // --raw: the test transcript, every console line as stored.
+  std::unique_ptr<tty::TranscriptObserver> transcript;
+  // Otherwise the player's view.
+  const int fixedWidth = options->width;
+  tty::ParagraphWriter writer(stdout, [fixedWidth] {
+    return fixedWidth >= 0 ? fixedWidth : tty::TerminalColumns(STDOUT_FILENO);
+  });
+  std::unique_ptr<tty::PlayerView> view;
+  tty::Speech speech;
+
+  if (options->raw) {
+    if (!options->keysFile.empty()) {
+      if (!tty::UseKeyFile(*platform, options->keysFile, error)) {
+        return Fail(error);
+      }
+    } else {
+      tty::UseStandardInput(*platform, stdout);
+    }
+    transcript = std::make_unique<tty::TranscriptObserver>(
+        *platform, stdout, options->raw, options->noPause);
+    // Trace and confirmation lines join the console lines on one stream.
+    platform->SetOutputSink([&transcript](const std::string& line) {
+      transcript->WriteLine(line);
+    });
+    game->observer = transcript.get();
+  } else {
+    view =
+        std::make_unique<tty::PlayerView>(*platform, writer, options->noPause);
+    if (!tty::UsePlayerInput(*platform, *view, speech,
+                             {options->keysFile, options->speak}, error)) {
       return Fail(error);
     }
-  } else {
-    tty::UseStandardInput(*platform, stdout);
+    platform->SetOutputSink([&view](const std::string& line) {
+      // A confirmation is part of the game; a trace line ("dropall
+      // activated") is a diagnostic and stays out of the story.
+      if (line.rfind("[confirm] ", 0) == 0) {
+        view->WriteOwn(line);
+      } else {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", line.c_str());
+      }
+    });
+    game->observer = view.get();
   }
-  tty::TranscriptObserver transcript(*platform, stdout, options->raw,
-                                     options->noPause);
-  // Trace and confirmation lines join the console lines on one stream.
-  platform->SetOutputSink(
-      [&transcript](const std::string& line) { transcript.WriteLine(line); });
 
-  auto game = std::make_unique<Game>(*platform);
-  game->observer = &transcript;
   int status = 0;
   try {
     Main(*game);

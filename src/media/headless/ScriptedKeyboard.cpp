@@ -35,7 +35,6 @@ int ScriptedKeyboard::NextChar() {
   }
   const char16_t code = queue_.front();
   queue_.pop_front();
-  escapeDown_ = code == kKeyEscape;
   return code;
 }
 
@@ -91,6 +90,8 @@ void ScriptedKeyboard::TypeRestOfLine() {
     switch (event.kind) {
       case Kind::Char:
         pressed_ = true;
+        // Escape goes down as it is typed and up when the next key is.
+        escapeDown_ = event.value == kKeyEscape;
         // A full queue drops the character, as the window system's does.
         if (queue_.size() < kQueueCapacity) {
           queue_.push_back(static_cast<char16_t>(event.value));
@@ -98,6 +99,7 @@ void ScriptedKeyboard::TypeRestOfLine() {
         break;
       case Kind::Press:
         pressed_ = true;
+        escapeDown_ = false;
         break;
       case Kind::Close:
         closeRequested_ = true;

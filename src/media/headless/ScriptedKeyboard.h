@@ -13,11 +13,11 @@
 //   line is typed at the first ask after that.
 // - While typing is held (the intro's title cards) NextChar types nothing.
 //   WaitKeyPress types regardless, since nothing else could end its wait.
-// - Escape counts as held down from the moment NextChar takes its 27 until
-//   NextChar takes the next character or the input is discarded: a scripted
-//   key goes down and up within one line, and this is the span in which the
-//   game looks at it (the slot menus and the loader test the held key right
-//   after taking the character).
+// - Escape counts as held down from the moment its 27 is typed into the
+//   queue until the next key is typed or the input is discarded. A line is
+//   typed at once, so "1{esc}{noenter}" is a digit typed with Escape held,
+//   as a real keyboard delivers it to the slot menus, the conversation menu
+//   and the loader; "{esc}" alone on a line is let go by its Enter.
 // - A close request waits until TakeCloseRequest takes it; the answer of
 //   the Confirm that follows is the one its token gave ({close} Cancel,
 //   {quit} OK). A Confirm without a taken request answers Cancel.
