@@ -14,6 +14,11 @@ constexpr size_t kMostRecordedCalls = 4096;
 
 // The same rounding as SoftwareRenderer.
 int ToPixel(float coordinate) {
+  // Whole numbers, what the game passes, need no rounding call.
+  if (std::fabs(coordinate) < 1e9f) {
+    const int whole = static_cast<int>(coordinate);
+    if (static_cast<float>(whole) == coordinate) return whole;
+  }
   return static_cast<int>(std::lround(coordinate));
 }
 
@@ -25,7 +30,10 @@ uint8_t Channel(int value) {
 
 void DrawListRenderer::Open(int width, int height) {
   const bool resized = width != back_.width || height != back_.height;
-  back_ = Frame{width, height, nullptr, nullptr};
+  back_ = Frame{};
+  back_.width = width;
+  back_.height = height;
+  firstBand_ = kNoBand;
   backRasterValid_ = false;
   // As a new screen: the last presented frame stays unless the size changes.
   if (resized) {
@@ -56,16 +64,31 @@ DrawListRenderer::Op& DrawListRenderer::Record(Op::Kind kind) {
   if (!back_.ops) {
     back_.ops = std::make_shared<Ops>();
   } else if (back_.ops.use_count() > 1) {
-    // Shared with the presented frame: draw on a copy.
-    back_.ops = std::make_shared<Ops>(*back_.ops);
+    // Presented: draw on over it.
+    const bool synced =
+        backRasterValid_ && backRasterCalls_ == back_.ops->size();
+    auto under = std::make_shared<const Frame>(back_);
+    back_.base = nullptr;
+    back_.underCalls = under->calls();
+    back_.ops = std::make_shared<Ops>();
+    // The next frame is much like the last: room for as many calls.
+    back_.ops->calls.reserve(under->ops->calls.size());
+    back_.ops->chars.reserve(under->ops->chars.size());
+    back_.under = std::move(under);
+    backRasterValid_ = synced;
+    backRasterCalls_ = 0;
+    firstBand_ = kNoBand;
   }
-  if (back_.ops->size() >= kMostRecordedCalls) {
+  if (back_.calls() >= kMostRecordedCalls) {
     const SoftwareRenderer& drawn = Rasterised();
     back_.base = std::make_shared<const RgbaImage>(drawn.backBuffer());
+    back_.under = nullptr;
+    back_.underCalls = 0;
     back_.ops = std::make_shared<Ops>();
     backRasterCalls_ = 0;
+    firstBand_ = kNoBand;
   }
-  Op& op = back_.ops->emplace_back();
+  Op& op = back_.ops->calls.emplace_back();
   op.kind = kind;
   op.blend = blend_;
   op.color = color_;
@@ -76,127 +99,112 @@ void DrawListRenderer::Cls() {
   // Everything drawn before is covered: start a new list.
   if (!recording_) return;
   back_.base = nullptr;
+  back_.under = nullptr;
+  back_.underCalls = 0;
   back_.ops = std::make_shared<Ops>();
   backRasterValid_ = false;
+  firstBand_ = kNoBand;
   Record(Op::Kind::Cls).color = clsColor_;
 }
 
 void DrawListRenderer::DrawRect(float x, float y, float width, float height) {
-  int left = ToPixel(x);
-  int top = ToPixel(y);
-  int right = ToPixel(x + width);
-  int bottom = ToPixel(y + height);
-  if (right < left) std::swap(left, right);
-  if (bottom < top) std::swap(top, bottom);
+  if (!recording_) return;
   Op& op = Record(Op::Kind::Rect);
   op.x1 = x;
   op.y1 = y;
   op.x2 = width;
   op.y2 = height;
-  op.left = left;
-  op.top = top;
-  op.right = right;
-  op.bottom = bottom;
-  if (recording_) DropCoveredBy(op);
+  NoteBand(op);
 }
 
 void DrawListRenderer::DrawLine(float x1, float y1, float x2, float y2) {
+  if (!recording_) return;
   Op& op = Record(Op::Kind::Line);
   op.x1 = x1;
   op.y1 = y1;
   op.x2 = x2;
   op.y2 = y2;
-  op.left = std::min(ToPixel(x1), ToPixel(x2));
-  op.top = std::min(ToPixel(y1), ToPixel(y2));
-  op.right = std::max(ToPixel(x1), ToPixel(x2)) + 1;
-  op.bottom = std::max(ToPixel(y1), ToPixel(y2)) + 1;
 }
 
 void DrawListRenderer::DrawImage(const RgbaImage& image, float x, float y) {
+  if (!recording_) return;
   Op& op = Record(Op::Kind::Image);
   op.image = &image;
   op.x1 = x;
   op.y1 = y;
-  op.left = ToPixel(x);
-  op.top = ToPixel(y);
-  op.right = op.left + image.width;
-  op.bottom = op.top + image.height;
 }
 
 void DrawListRenderer::DrawText(const Text& text, float x, float y) {
-  if (font_ == nullptr) return;  // draws nothing
-  // The glyphs are made now, as drawing at once would make them.
-  int pen = ToPixel(x);
-  const int lineTop = ToPixel(y);
-  int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-  for (char16_t c : text) {
-    const Glyph* glyph = font_->GetGlyph(c);
-    if (glyph == nullptr) continue;
-    if (glyph->width > 0 && glyph->height > 0) {
-      left = std::min(left, pen + glyph->offsetX);
-      top = std::min(top, lineTop + glyph->offsetY);
-      right = std::max(right, pen + glyph->offsetX + glyph->width);
-      bottom = std::max(bottom, lineTop + glyph->offsetY + glyph->height);
-    }
-    pen += glyph->advance;
-  }
-  if (right <= left || bottom <= top) return;  // no pixel to draw
+  if (!recording_ || font_ == nullptr || text.empty()) return;
   Op& op = Record(Op::Kind::Text);
+  Text& chars = back_.ops->chars;
   op.font = font_;
-  op.text = text;
+  op.textAt = static_cast<uint32_t>(chars.size());
+  op.textLength = static_cast<uint32_t>(text.size());
+  chars += text;
   op.x1 = x;
   op.y1 = y;
-  op.left = left;
-  op.top = top;
-  op.right = right;
-  op.bottom = bottom;
 }
 
-void DrawListRenderer::DropCoveredBy(const Op& rect) {
-  // Only pixels on the screen count.
-  const int left = std::max(rect.left, 0);
-  const int top = std::max(rect.top, 0);
-  const int right = std::min(rect.right, back_.width);
-  const int bottom = std::min(rect.bottom, back_.height);
-  if (right <= left || bottom <= top) return;
-  Ops& ops = *back_.ops;
-  const auto covered = [&](const Op& op) {
-    if (op.kind == Op::Kind::Cls) {
-      return left == 0 && top == 0 && right == back_.width &&
-             bottom == back_.height;
-    }
-    const int opLeft = std::max(op.left, 0);
-    const int opTop = std::max(op.top, 0);
-    const int opRight = std::min(op.right, back_.width);
-    const int opBottom = std::min(op.bottom, back_.height);
-    if (opRight <= opLeft || opBottom <= opTop) return true;  // off screen
-    return opLeft >= left && opTop >= top && opRight <= right &&
-           opBottom <= bottom;
-  };
-  const auto end = std::remove_if(ops.begin(), ops.end() - 1, covered);
-  if (end == ops.end() - 1) return;
-  ops.erase(end, ops.end() - 1);
+void DrawListRenderer::NoteBand(const Op& rect) {
+  // The rectangle's pixels on the screen, rounded as SoftwareRenderer does.
+  int left = ToPixel(rect.x1);
+  int top = ToPixel(rect.y1);
+  int right = ToPixel(rect.x1 + rect.x2);
+  int bottom = ToPixel(rect.y1 + rect.y2);
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  top = std::max(top, 0);
+  bottom = std::min(bottom, back_.height);
+  if (left > 0 || right < back_.width || bottom <= top) return;
+
+  std::vector<Op>& calls = back_.ops->calls;
+  if (firstBand_ == kNoBand) {
+    firstBand_ = calls.size() - 1;
+    bandRows_.assign(static_cast<size_t>(back_.height), 0);
+    rowsInBands_ = 0;
+  }
+  for (int row = top; row < bottom; ++row) {
+    uint8_t& covered = bandRows_[static_cast<size_t>(row)];
+    rowsInBands_ += covered == 0;
+    covered = 1;
+  }
+  if (rowsInBands_ < back_.height) return;
+
+  // Every pixel is drawn over by a band from firstBand_ on: what came before
+  // can no longer show.
+  calls.erase(calls.begin(), calls.begin() + static_cast<long>(firstBand_));
+  back_.under = nullptr;
+  back_.underCalls = 0;
+  back_.base = nullptr;
   backRasterValid_ = false;
-  if (left == 0 && top == 0 && right == back_.width && bottom == back_.height) {
-    back_.base = nullptr;  // nothing under the rectangle shows
+  firstBand_ = kNoBand;
+}
+
+void DrawListRenderer::Replay(const Frame& frame, SoftwareRenderer& into) {
+  std::vector<const Frame*> frames;
+  for (const Frame* at = &frame; at != nullptr; at = at->under.get()) {
+    frames.push_back(at);
+  }
+  const Frame& lowest = *frames.back();
+  const RgbaImage& buffer = into.backBuffer();
+  const bool sized =
+      buffer.width == frame.width && buffer.height == frame.height;
+  const bool clearsFirst = lowest.ops && !lowest.ops->calls.empty() &&
+                           lowest.ops->calls.front().kind == Op::Kind::Cls;
+  if (lowest.base) {
+    into.SetBackBuffer(*lowest.base);
+  } else if (!sized || !clearsFirst) {
+    into.Open(frame.width, frame.height);  // black
+  }
+  for (auto at = frames.rbegin(); at != frames.rend(); ++at) {
+    if ((*at)->ops) ReplayCalls(*(*at)->ops, 0, into);
   }
 }
 
-void DrawListRenderer::Replay(const Frame& frame, size_t from,
-                              SoftwareRenderer& into) {
-  const Ops empty;
-  const Ops& ops = frame.ops ? *frame.ops : empty;
-  if (from == 0) {
-    const RgbaImage& buffer = into.backBuffer();
-    const bool sized =
-        buffer.width == frame.width && buffer.height == frame.height;
-    const bool clearsFirst = !ops.empty() && ops.front().kind == Op::Kind::Cls;
-    if (frame.base) {
-      into.SetBackBuffer(*frame.base);
-    } else if (!sized || !clearsFirst) {
-      into.Open(frame.width, frame.height);  // black
-    }
-  }
+void DrawListRenderer::ReplayCalls(const Ops& list, size_t from,
+                                   SoftwareRenderer& into) {
+  const std::vector<Op>& ops = list.calls;
   for (size_t at = from; at < ops.size(); ++at) {
     const Op& op = ops[at];
     into.SetBlend(op.blend);
@@ -218,7 +226,8 @@ void DrawListRenderer::Replay(const Frame& frame, size_t from,
         break;
       case Op::Kind::Text:
         into.SetFont(op.font);
-        into.DrawText(op.text, op.x1, op.y1);
+        into.DrawText(list.chars.substr(op.textAt, op.textLength), op.x1,
+                      op.y1);
         break;
       case Op::Kind::Cls:
         break;
@@ -238,9 +247,12 @@ const SoftwareRenderer& DrawListRenderer::Rasterised() const {
     backRaster_ = std::make_unique<SoftwareRenderer>();
     backRasterValid_ = false;
   }
-  if (!backRasterValid_) backRasterCalls_ = 0;
-  Replay(back_, backRasterCalls_, *backRaster_);
-  backRasterCalls_ = pendingCalls();
+  if (!backRasterValid_) {
+    Replay(back_, *backRaster_);
+  } else if (back_.ops) {
+    ReplayCalls(*back_.ops, backRasterCalls_, *backRaster_);
+  }
+  backRasterCalls_ = back_.ops ? back_.ops->size() : 0;
   backRasterValid_ = true;
   RestoreState(*backRaster_);
   return *backRaster_;
@@ -252,7 +264,7 @@ const RgbaImage& DrawListRenderer::presented() const {
     presentedRasterValid_ = false;
   }
   if (!presentedRasterValid_) {
-    Replay(presented_, 0, *presentedRaster_);
+    Replay(presented_, *presentedRaster_);
     presentedRasterValid_ = true;
   }
   return presentedRaster_->backBuffer();

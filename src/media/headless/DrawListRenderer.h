@@ -49,7 +49,7 @@ class DrawListRenderer {
   // floor that benchmarks measure the recording against.
   void SetRecording(bool recording) { recording_ = recording; }
   // Calls recorded for the back buffer since it was last cleared.
-  size_t pendingCalls() const { return back_.ops ? back_.ops->size() : 0; }
+  size_t pendingCalls() const { return back_.calls(); }
 
  private:
   struct Op {
@@ -58,36 +58,53 @@ class DrawListRenderer {
     BlendMode blend = BlendMode::Masked;
     Rgb color;  // the clear colour for Cls
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    // The pixels the call may change, right and bottom excluded.
-    int left = 0, top = 0, right = 0, bottom = 0;
     const RgbaImage* image = nullptr;
     FontFace* font = nullptr;
-    Text text;
+    // The text's characters in the list's `chars`.
+    uint32_t textAt = 0;
+    uint32_t textLength = 0;
   };
-  using Ops = std::vector<Op>;
+  // Plain calls and one buffer of their texts: copying and dropping calls
+  // moves no strings.
+  struct Ops {
+    std::vector<Op> calls;
+    Text chars;
+    size_t size() const { return calls.size(); }
+  };
 
-  // A frame is what lies under its calls (black when null, unless the
-  // first call clears) and the calls. Present shares the calls with the
-  // back buffer; the back buffer copies them only if drawn on again
-  // without a Cls first.
+  // A frame is its calls drawn over the frame it was drawn on (`under`,
+  // shared with what was presented then), over `base` (black when null,
+  // unless the first call clears). Drawing on after a Present starts new
+  // calls over the presented frame instead of copying it.
   struct Frame {
     int width = 800;
     int height = 600;
     std::shared_ptr<const RgbaImage> base;
+    std::shared_ptr<const Frame> under;
+    size_t underCalls = 0;  // calls in the frames under this one
     std::shared_ptr<Ops> ops;
+    size_t calls() const { return underCalls + (ops ? ops->size() : 0); }
   };
 
   Op& Record(Op::Kind kind);
-  // Drops the recorded calls whose pixels the opaque rectangle just
-  // recorded covers: a frame redrawn in place keeps a short list.
-  void DropCoveredBy(const Op& rect);
-  // Draws the frame's calls from `from` on into the renderer; from 0, the
-  // renderer's back buffer is first set to the frame's base.
-  static void Replay(const Frame& frame, size_t from, SoftwareRenderer& into);
+  // Notes an opaque rectangle across the whole width (a band). Once the
+  // bands recorded since the first of them cover every row, the calls
+  // before that first band are dropped: a frame redrawn in bands without a
+  // Cls, as the game screen is, keeps a list of one frame.
+  void NoteBand(const Op& rect);
+  // Draws the frame with the frames under it into the renderer, the
+  // renderer's back buffer first set to the lowest frame's base.
+  static void Replay(const Frame& frame, SoftwareRenderer& into);
+  // Draws the calls from `from` on.
+  static void ReplayCalls(const Ops& list, size_t from, SoftwareRenderer& into);
   void RestoreState(SoftwareRenderer& into) const;
 
   Frame back_;
   bool recording_ = true;
+  static constexpr size_t kNoBand = SIZE_MAX;
+  size_t firstBand_ = kNoBand;     // in back_'s calls
+  std::vector<uint8_t> bandRows_;  // rows covered by bands since firstBand_
+  int rowsInBands_ = 0;
   Op discarded_;
   Frame presented_;
   Rgb color_{255, 255, 255};
