@@ -9,21 +9,26 @@
 #                         transcript on a platform that keeps no frames and
 #                         decodes no music (median of RUNS runs each,
 #                         alternating; CPU is user + system time)
+#   instructions          with --callgrind: the same two runs counted by
+#                         valgrind's callgrind, a figure that does not move
+#                         with the machine's load
 #   desktop rows          from desktop_bench.sh (with --desktop; needs the
 #                         desktop build and Xvfb): the game beside a bare
 #                         SDL2 + OpenGL loop
 #
-# usage: tools/bench/bench.sh [BUILD_DIR] [--desktop] [RUNS]
+# usage: tools/bench/bench.sh [BUILD_DIR] [--callgrind] [--desktop] [RUNS]
 set -euo pipefail
 shopt -s inherit_errexit
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build
 desktop=0
+callgrind=0
 runs=5
 for arg in "$@"; do
   case $arg in
     --desktop) desktop=1 ;;
+    --callgrind) callgrind=1 ;;
     [0-9]*) runs=$arg ;;
     *) build=$arg ;;
   esac
@@ -66,6 +71,18 @@ row "winning walkthrough ($lines lines), CPU s" \
 row "winning walkthrough, peak RSS MiB" \
   "$(awk '{ print $2 / 1024 }' "$work/tty.cost" | median)" \
   "$(awk '{ print $2 / 1024 }' "$work/floor.cost" | median)" "-"
+
+# instructions PROGRAM [ARG...]: the instructions callgrind counts in a run.
+instructions() {
+  (cd "$work" && valgrind --tool=callgrind --callgrind-out-file="$work/cg.out" \
+    "$@" >/dev/null 2>&1)
+  awk '/^summary:/ { print $2 / 1e6 }' "$work/cg.out"
+}
+if ((callgrind)); then
+  row "winning walkthrough, million instructions" \
+    "$(instructions "$tty" --no-pause --raw --keys "$keys")" \
+    "$(instructions "$floor" "$keys")" "<= 1.5"
+fi
 
 if ((desktop)); then
   "$root/tools/bench/desktop_bench.sh" "$build" | tee "$work/desktop.out" |
