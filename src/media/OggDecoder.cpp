@@ -46,6 +46,19 @@ long TellMemory(void* source) {
 
 }  // namespace
 
+bool ProbeOggVorbis(const std::string& bytes) {
+  MemoryStream stream{&bytes, 0};
+  const ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
+  OggVorbis_File file;
+  if (ov_open_callbacks(&stream, &file, nullptr, 0, callbacks) != 0) {
+    return false;
+  }
+  const vorbis_info* info = ov_info(&file, -1);
+  const bool readable = info != nullptr && info->channels > 0;
+  ov_clear(&file);
+  return readable;
+}
+
 bool DecodeOggVorbis(const std::string& bytes, PcmSound& out) {
   MemoryStream stream{&bytes, 0};
   const ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};

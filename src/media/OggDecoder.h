@@ -15,5 +15,8 @@ struct PcmSound {
 
 // False when the bytes are not a readable Ogg Vorbis stream.
 bool DecodeOggVorbis(const std::string& bytes, PcmSound& out);
+// The same verdict as DecodeOggVorbis, from the stream's headers alone
+// (decoding a readable stream's audio never fails).
+bool ProbeOggVorbis(const std::string& bytes);
 
 }  // namespace zarvel

@@ -120,6 +120,13 @@ TEST_F(HeadlessPlatformTest, SoundsDecodeAndChannelsKeepTheirState) {
   ASSERT_NE(platform_.sound(track), nullptr);
   EXPECT_TRUE(platform_.sound(track)->loop);
   EXPECT_EQ(platform_.sound(track)->pcm.channels, 2);
+  // Decoded when first asked for: the same samples as decoding at once.
+  std::string bytes;
+  PcmSound direct;
+  ASSERT_TRUE(ReadFileBytes("incbin::msx/white_mouse_ate_cat.ogg", bytes));
+  ASSERT_TRUE(DecodeOggVorbis(bytes, direct));
+  EXPECT_FALSE(direct.samples.empty());
+  EXPECT_TRUE(platform_.sound(track)->pcm.samples == direct.samples);
   EXPECT_EQ(platform_.LoadSound("incbin::font/Ubuntu-C.ttf", true), 0);
 
   const ChannelHandle first = platform_.Play(track);

@@ -69,8 +69,8 @@ for run in 1 2 3; do
   (cd "$WORK" && exec "$ZARVEL" >/dev/null 2>&1) &
   game=$!
   # The hint "...stiskem ESC přeskočíte intro..." ends at x 780, top 570.
-  "$PROBE" Zarvel "$start" 600 572 180 18 | tr '\n' ' '
-  echo
+  "$PROBE" Zarvel "$start" 600 572 180 18 | tr '\n' ' ' | tee -a "$WORK/game.first"
+  echo | tee -a "$WORK/game.first"
   kill "$game" 2>/dev/null || true
   wait "$game" 2>/dev/null || true
 done
@@ -80,8 +80,8 @@ for run in 1 2 3; do
   start=$(date +%s%N)
   "$BARE" 1 >/dev/null 2>&1 &
   bare=$!
-  "$PROBE" "bare loop" "$start" 100 100 10 10 | tr '\n' ' '
-  echo
+  "$PROBE" "bare loop" "$start" 100 100 10 10 | tr '\n' ' ' | tee -a "$WORK/bare.first"
+  echo | tee -a "$WORK/bare.first"
   wait "$bare" 2>/dev/null || true
 done
 
@@ -105,8 +105,8 @@ xdotool key --delay 17 "${keys[@]}"
 t1=$(date +%s%N)
 b=$(cpu_ticks "$GAME")
 frames=${#keys[@]}
-awk -v d=$((b - a)) -v t="$TICKS" -v n="$frames" -v ms=$(((t1 - t0) / 1000000)) \
-  'BEGIN { printf "CPU per changed frame: %.2f ms (%d keys in %d ms)\n", 1000 * d / t / n, n, ms }'
+game_frame=$(awk -v d=$((b - a)) -v t="$TICKS" -v n="$frames" 'BEGIN { printf "%.3f", 1000 * d / t / n }')
+echo "CPU per changed frame: $game_frame ms ($frames keys in $(((t1 - t0) / 1000000)) ms)"
 game_peak=$(peak_kb "$GAME")
 kill "$GAME"
 wait "$GAME" 2>/dev/null || true
@@ -120,9 +120,18 @@ read -r bare_cpu bare_x <<<"$(cpu_pair "$BARE_PID" 10)"
 bare_peak=$(peak_kb "$BARE_PID")
 wait "$BARE_PID" || true
 echo "idle CPU: ${bare_cpu} % (X server ${bare_x} %); $(cat "$WORK/bare.out")"
-awk -v c="$bare_cpu" 'BEGIN { printf "CPU per frame: %.2f ms\n", c * 10 / 60 }'
+bare_frame=$(awk -v c="$bare_cpu" 'BEGIN { printf "%.3f", c * 10 / 60 }')
+echo "CPU per frame: $bare_frame ms"
 
 echo "== summary"
 awk -v g="$game_cpu" -v b="$bare_cpu" \
   'BEGIN { printf "idle CPU, game / bare loop: %s %% / %s %% = %.2f\n", g, b, (b > 0 ? g / b : 0) }'
 echo "peak memory: game $((game_peak / 1024)) MiB, bare loop $((bare_peak / 1024)) MiB"
+
+# Rows for tools/bench/bench.sh: name, figure, reference, goal.
+first_drawn() { awk '{ for (i = 1; i < NF; i++) if ($i == "drawn") print $(i + 1) }' "$1" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+printf 'row\t%s\t%s\t%s\t%s\n' \
+  "desktop typing frame, CPU ms (bare loop frame)" "$game_frame" "$bare_frame" "<= 2" \
+  "desktop idle at the prompt, CPU %" "$game_cpu" "$bare_cpu" "-" \
+  "desktop exec to first drawn frame, ms (median)" "$(first_drawn "$WORK/game.first")" "$(first_drawn "$WORK/bare.first")" "<= 1.3" \
+  "desktop peak RSS MiB (bare loop)" "$((game_peak / 1024))" "$((bare_peak / 1024))" "<= bare + 39 MiB"

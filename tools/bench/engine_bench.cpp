@@ -1,6 +1,7 @@
 // Prints how long the engine's two hot paths take: rebuilding the World
 // from the embedded data, and drawing one game-screen frame (RedrawScreen
-// plus the command line) on the software renderer. Used by engine_bench.sh.
+// plus the command line) on the headless platform, which records it. Used
+// by engine_bench.sh.
 #include <time.h>
 
 #include <chrono>
@@ -72,8 +73,9 @@ void BenchFrame() {
   }
   const double spent = CpuSeconds() - start;
   std::printf(
-      "RedrawScreen + command line (software renderer): %.1f us CPU per "
-      "frame (mean of %d; a frame lasts 16667 us)\n",
+      "RedrawScreen + command line (recorded by the headless platform, "
+      "not drawn): %.1f us CPU per frame (mean of %d; a frame lasts 16667 "
+      "us)\n",
       spent / kFrames * 1e6, kFrames);
 }
 

@@ -43,22 +43,43 @@ class QuietStandardError {
 
 }  // namespace
 
-bool AlMusic::Open() {
+AlMusic::Device AlMusic::OpenDevice() {
   QuietStandardError quiet;
-  device_ = alcOpenDevice(nullptr);
-  if (device_ == nullptr) return false;
-  context_ = alcCreateContext(device_, nullptr);
-  if (context_ == nullptr || !alcMakeContextCurrent(context_)) {
-    if (context_ != nullptr) alcDestroyContext(context_);
-    alcCloseDevice(device_);
-    context_ = nullptr;
-    device_ = nullptr;
-    return false;
+  Device opened;
+  opened.device = alcOpenDevice(nullptr);
+  if (opened.device == nullptr) return {};
+  // The current context is the process's, whichever thread sets it.
+  opened.context = alcCreateContext(opened.device, nullptr);
+  if (opened.context == nullptr || !alcMakeContextCurrent(opened.context)) {
+    if (opened.context != nullptr) alcDestroyContext(opened.context);
+    alcCloseDevice(opened.device);
+    return {};
   }
-  return true;
+  return opened;
+}
+
+void AlMusic::Open() {
+  if (opening_.valid() || device_ != nullptr) return;
+  opening_ = std::async(std::launch::async, OpenDevice);
+}
+
+void AlMusic::AwaitDevice() {
+  if (!opening_.valid()) return;
+  const Device opened = opening_.get();
+  device_ = opened.device;
+  context_ = opened.context;
+}
+
+bool AlMusic::DeviceSettled() {
+  if (opening_.valid() &&
+      opening_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+    AwaitDevice();
+  }
+  return !opening_.valid();
 }
 
 void AlMusic::Close() {
+  AwaitDevice();
   // A decode still running would otherwise outlive the objects it fills.
   for (Sound& sound : sounds_)
     if (sound.decoding.valid()) sound.decoding.wait();
@@ -149,7 +170,7 @@ void AlMusic::Service() {
       }
     }
   }
-  if (waitingChannels_ == 0) return;
+  if (waitingChannels_ == 0 || !DeviceSettled()) return;
   for (Channel& channel : channels_) {
     if (!channel.waiting) continue;
     Sound& sound = sounds_[channel.sound - 1];

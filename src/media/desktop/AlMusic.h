@@ -37,8 +37,14 @@ class AlMusic {
   AlMusic(const AlMusic&) = delete;
   AlMusic& operator=(const AlMusic&) = delete;
 
-  // Opens the default device; false (and silence from then on) without one.
-  bool Open();
+  // Starts opening the default device on a worker thread: the search for
+  // a device takes a good part of the start-up, and the window opens
+  // meanwhile. Without a device, silence from then on. Channels start once
+  // the device is open and their sound decoded (Service).
+  void Open();
+  // Waits until the device is open or known to be missing (standard error
+  // is quiet while it is searched for).
+  void AwaitDevice();
   void Close();
 
   SoundHandle LoadSound(const std::string& name, bool loop);
@@ -72,10 +78,18 @@ class AlMusic {
     enum class Glide { kNone, kToPause, kToResume } glide = Glide::kNone;
     std::chrono::steady_clock::time_point glideEnds;
   };
+  struct Device {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+  };
+  static Device OpenDevice();
+  // Whether the device's opening has ended, without waiting.
+  bool DeviceSettled();
   bool FinishDecoding(Sound& sound);
   void Start(Channel& channel);
   void FinishGlide(Channel& channel);
 
+  std::future<Device> opening_;
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   std::vector<Sound> sounds_;      // handle - 1

@@ -41,7 +41,7 @@ DesktopPlatform::~DesktopPlatform() { Shutdown(); }
 bool DesktopPlatform::Start(std::string& error) {
   if (!screen_.StartVideo(error)) return false;
   videoStarted_ = true;
-  music_.Open();  // silence without a device is fine
+  music_.Open();  // in the background; silence without a device is fine
   return true;
 }
 
@@ -66,6 +66,7 @@ bool DesktopPlatform::OpenScreen(int width, int height, int depth, int rate) {
   bool first = !screen_.IsOpen();
   bool ok = videoStarted_ && screen_.Open(width, height, depth, rate);
   if (first && !screen_.IsOpen()) {
+    music_.AwaitDevice();  // standard error speaks again
     std::fprintf(stderr, "zarvel: cannot open the game window: %s\n",
                  videoStarted_ ? SDL_GetError() : "no display");
     std::exit(1);

@@ -11,15 +11,11 @@ namespace zarvel {
 namespace {
 
 // Handles are indices + 1, so that 0 stays "none".
-template <typename T>
-T* Lookup(std::vector<T>& items, int handle) {
-  if (handle < 1 || handle > static_cast<int>(items.size())) return nullptr;
-  return &items[static_cast<size_t>(handle) - 1];
-}
-
-template <typename T>
-const T* Lookup(const std::vector<T>& items, int handle) {
-  if (handle < 1 || handle > static_cast<int>(items.size())) return nullptr;
+template <typename Items>
+auto* Lookup(Items& items, int handle) {
+  if (handle < 1 || handle > static_cast<int>(items.size())) {
+    return static_cast<decltype(&items[0])>(nullptr);
+  }
   return &items[static_cast<size_t>(handle) - 1];
 }
 
@@ -54,7 +50,14 @@ const HeadlessPlatform::ChannelState* HeadlessPlatform::channel(
 
 const HeadlessPlatform::LoadedSound* HeadlessPlatform::sound(
     SoundHandle sound) const {
-  return Lookup(sounds_, sound);
+  LoadedSound* found = Lookup(sounds_, sound);
+  if (found == nullptr) return nullptr;
+  std::string& bytes = undecoded_[static_cast<size_t>(sound) - 1];
+  if (!bytes.empty()) {
+    DecodeOggVorbis(bytes, found->pcm);  // the bytes were probed at load
+    std::string().swap(bytes);
+  }
+  return found;
 }
 
 FontFace* HeadlessPlatform::font(FontHandle font) const {
@@ -250,11 +253,12 @@ int HeadlessPlatform::FontHeight() {
 SoundHandle HeadlessPlatform::LoadSound(const std::string& name, bool loop) {
   std::string bytes;
   LoadedSound sound;
-  if (!ReadFileBytes(name, bytes) || !DecodeOggVorbis(bytes, sound.pcm)) {
+  if (!ReadFileBytes(name, bytes) || !ProbeOggVorbis(bytes)) {
     return 0;
   }
   sound.loop = loop;
   sounds_.push_back(std::move(sound));
+  undecoded_.push_back(std::move(bytes));
   return static_cast<SoundHandle>(sounds_.size());
 }
 

@@ -5,6 +5,7 @@
 // calls a test wants to see (trace lines, confirmations, close requests,
 // the end of the program).
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "media/OggDecoder.h"
 #include "media/Platform.h"
 #include "media/PngCodec.h"
+#include "media/headless/DrawListRenderer.h"
 #include "media/headless/ScriptedKeyboard.h"
 #include "media/headless/SoftwareRenderer.h"
 #include "media/headless/VirtualClock.h"
@@ -65,9 +67,12 @@ class HeadlessPlatform final : public Platform {
   int64_t nowMillis() const { return clock_.now; }
   VirtualClock& clock() { return clock_; }
   ScriptedKeyboard& keyboard() { return keyboard_; }
-  const SoftwareRenderer& renderer() const { return renderer_; }
+  // The screen's pixels are drawn when first looked at after a change.
+  const SoftwareRenderer& renderer() const { return renderer_.Rasterised(); }
   const RgbaImage& presentedFrame() const { return renderer_.presented(); }
   bool SavePresentedFrame(const std::string& path) const;
+  // Off, nothing drawn is kept (see DrawListRenderer::SetRecording).
+  void SetFramesKept(bool kept) { renderer_.SetRecording(kept); }
   int flipCount() const { return flips_; }
   int screensOpened() const { return screensOpened_; }
   int screenDepth() const { return screenDepth_; }
@@ -76,6 +81,7 @@ class HeadlessPlatform final : public Platform {
   const std::vector<Observed>& observed() const { return observed_; }
   const ChannelState* channel(ChannelHandle channel) const;
   int channelCount() const { return static_cast<int>(channels_.size()); }
+  // Decodes the sound's samples when first asked for.
   const LoadedSound* sound(SoundHandle sound) const;
   FontFace* font(FontHandle font) const;
 
@@ -133,7 +139,7 @@ class HeadlessPlatform final : public Platform {
 
   VirtualClock clock_;
   ScriptedKeyboard keyboard_;
-  SoftwareRenderer renderer_;
+  DrawListRenderer renderer_;
   FramePacer pacer_;
   OutputSink sink_;
   std::function<bool()> keyWaitHandler_;
@@ -145,9 +151,11 @@ class HeadlessPlatform final : public Platform {
   int screensOpened_ = 0;
   int screenDepth_ = 0;
 
-  std::vector<RgbaImage> images_;
+  std::deque<RgbaImage> images_;  // drawn frames point into it
   std::vector<std::unique_ptr<FontFace>> fonts_;
-  std::vector<LoadedSound> sounds_;
+  mutable std::vector<LoadedSound> sounds_;
+  // Each sound's Ogg Vorbis bytes until its samples are decoded.
+  mutable std::vector<std::string> undecoded_;
   std::vector<ChannelState> channels_;
   std::vector<Ticker> tickers_;
 };

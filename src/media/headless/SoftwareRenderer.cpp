@@ -33,10 +33,8 @@ SoftwareRenderer::SoftwareRenderer() { Open(800, 600); }
 void SoftwareRenderer::Open(int width, int height) {
   back_.width = width;
   back_.height = height;
-  back_.pixels.assign(static_cast<size_t>(width) * height * 4, 0);
-  for (size_t at = 3; at < back_.pixels.size(); at += 4) {
-    back_.pixels[at] = kOpaque;
-  }
+  back_.pixels.resize(static_cast<size_t>(width) * height * 4);
+  Fill({0, 0, 0});
   if (presented_.width != width || presented_.height != height) {
     presented_ = back_;
   }
@@ -56,19 +54,32 @@ void SoftwareRenderer::SetClsColor(int r, int g, int b) {
   clsColor_ = {Channel(r), Channel(g), Channel(b)};
 }
 
-void SoftwareRenderer::Cls() {
-  for (size_t at = 0; at < back_.pixels.size(); at += 4) {
-    back_.pixels[at] = clsColor_.r;
-    back_.pixels[at + 1] = clsColor_.g;
-    back_.pixels[at + 2] = clsColor_.b;
-    back_.pixels[at + 3] = kOpaque;
+void SoftwareRenderer::Cls() { Fill(clsColor_); }
+
+void SoftwareRenderer::Fill(Rgb colour) {
+  // One pixel, then copies of ever larger runs of what is filled already:
+  // word-sized copies instead of a store per byte.
+  uint8_t* pixels = back_.pixels.data();
+  const size_t size = back_.pixels.size();
+  if (size < 4) return;
+  pixels[0] = colour.r;
+  pixels[1] = colour.g;
+  pixels[2] = colour.b;
+  pixels[3] = kOpaque;
+  for (size_t filled = 4; filled < size;) {
+    const size_t run = std::min(filled, size - filled);
+    std::memcpy(pixels + filled, pixels, run);
+    filled += run;
   }
 }
 
 void SoftwareRenderer::Plot(int x, int y, Rgb source, int alpha) {
   if (x < 0 || y < 0 || x >= back_.width || y >= back_.height) return;
-  uint8_t* pixel =
-      back_.pixels.data() + (static_cast<size_t>(y) * back_.width + x) * 4;
+  Combine(back_.pixels.data() + (static_cast<size_t>(y) * back_.width + x) * 4,
+          source, alpha);
+}
+
+void SoftwareRenderer::Combine(uint8_t* pixel, Rgb source, int alpha) const {
   if (blend_ == BlendMode::Masked || alpha >= kOpaque) {
     if (alpha < kMaskThreshold) return;
     pixel[0] = source.r;
@@ -81,6 +92,16 @@ void SoftwareRenderer::Plot(int x, int y, Rgb source, int alpha) {
   pixel[0] = Channel((source.r * alpha + pixel[0] * keep + 127) / 255);
   pixel[1] = Channel((source.g * alpha + pixel[1] * keep + 127) / 255);
   pixel[2] = Channel((source.b * alpha + pixel[2] * keep + 127) / 255);
+}
+
+SoftwareRenderer::Clip SoftwareRenderer::ClipBox(int left, int top, int width,
+                                                 int height) const {
+  Clip clip;
+  clip.firstColumn = std::max(0, -left);
+  clip.firstRow = std::max(0, -top);
+  clip.endColumn = std::min(width, back_.width - left);
+  clip.endRow = std::min(height, back_.height - top);
+  return clip;
 }
 
 void SoftwareRenderer::DrawRect(float x, float y, float width, float height) {
@@ -142,14 +163,22 @@ void SoftwareRenderer::DrawLine(float x1, float y1, float x2, float y2) {
 void SoftwareRenderer::DrawImage(const RgbaImage& image, float x, float y) {
   const int left = ToPixel(x);
   const int top = ToPixel(y);
-  for (int row = 0; row < image.height; ++row) {
+  const Clip clip = ClipBox(left, top, image.width, image.height);
+  if (clip.endColumn <= clip.firstColumn) return;
+  for (int row = clip.firstRow; row < clip.endRow; ++row) {
     const uint8_t* in =
-        image.pixels.data() + static_cast<size_t>(row) * image.width * 4;
-    for (int column = 0; column < image.width; ++column, in += 4) {
+        image.pixels.data() +
+        (static_cast<size_t>(row) * image.width + clip.firstColumn) * 4;
+    uint8_t* out =
+        back_.pixels.data() + (static_cast<size_t>(top + row) * back_.width +
+                               (left + clip.firstColumn)) *
+                                  4;
+    for (int column = clip.firstColumn; column < clip.endColumn;
+         ++column, in += 4, out += 4) {
       const Rgb tinted{static_cast<uint8_t>(Scale255(in[0], color_.r)),
                        static_cast<uint8_t>(Scale255(in[1], color_.g)),
                        static_cast<uint8_t>(Scale255(in[2], color_.b))};
-      Plot(left + column, top + row, tinted, in[3]);
+      Combine(out, tinted, in[3]);
     }
   }
 }
@@ -163,14 +192,21 @@ void SoftwareRenderer::DrawText(const Text& text, float x, float y) {
     if (glyph == nullptr) continue;
     const int left = pen + glyph->offsetX;
     const int glyphTop = top + glyph->offsetY;
-    for (int row = 0; row < glyph->height; ++row) {
+    const Clip clip = ClipBox(left, glyphTop, glyph->width, glyph->height);
+    pen += glyph->advance;
+    if (clip.endColumn <= clip.firstColumn) continue;
+    for (int row = clip.firstRow; row < clip.endRow; ++row) {
       const uint8_t* coverage =
           glyph->coverage.data() + static_cast<size_t>(row) * glyph->width;
-      for (int column = 0; column < glyph->width; ++column) {
-        Plot(left + column, glyphTop + row, color_, coverage[column]);
+      uint8_t* out = back_.pixels.data() +
+                     (static_cast<size_t>(glyphTop + row) * back_.width +
+                      (left + clip.firstColumn)) *
+                         4;
+      for (int column = clip.firstColumn; column < clip.endColumn;
+           ++column, out += 4) {
+        Combine(out, color_, coverage[column]);
       }
     }
-    pen += glyph->advance;
   }
 }
 

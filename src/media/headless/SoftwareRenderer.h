@@ -29,6 +29,8 @@ class SoftwareRenderer {
   void Open(int width, int height);
   // Copies the back buffer to the presented frame.
   void Present();
+  // Replaces the back buffer with a copy of the image (its size included).
+  void SetBackBuffer(const RgbaImage& image) { back_ = image; }
 
   void SetColor(int r, int g, int b);
   void SetClsColor(int r, int g, int b);
@@ -53,8 +55,17 @@ class SoftwareRenderer {
   Rgb PixelAt(int x, int y) const;
 
  private:
+  // Fills the back buffer with one opaque colour.
+  void Fill(Rgb colour);
+  // The part of a box at (left, top) that lies on the screen, in the box's
+  // own columns and rows.
+  struct Clip {
+    int firstColumn = 0, endColumn = 0, firstRow = 0, endRow = 0;
+  };
+  Clip ClipBox(int left, int top, int width, int height) const;
   // Combines one source pixel (already tinted) with the back buffer.
   void Plot(int x, int y, Rgb source, int alpha);
+  void Combine(uint8_t* pixel, Rgb source, int alpha) const;
 
   RgbaImage back_;
   RgbaImage presented_;

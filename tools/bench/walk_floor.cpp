@@ -1,0 +1,46 @@
+// The floor of the terminal runner, for the benchmark: a key file played as
+// `zarvel-tty --no-pause --raw --keys FILE` plays it, on a headless platform
+// that keeps nothing it is asked to draw and decodes no music. Its
+// transcript is the runner's, byte for byte; its time is what the runner
+// would take if drawing and sound cost nothing.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "KeyInput.h"
+#include "Transcript.h"
+#include "media/headless/HeadlessPlatform.h"
+#include "shell/Game.h"
+#include "shell/Shell.h"
+
+int main(int argc, char** argv) {
+  using namespace zarvel;
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: zarvel-walk-floor KEY_FILE\n");
+    return 2;
+  }
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // as the runner writes
+  auto platform = std::make_unique<HeadlessPlatform>();
+  platform->SetFramesKept(false);
+  std::string error;
+  if (!tty::UseKeyFile(*platform, argv[1], error)) {
+    std::fprintf(stderr, "zarvel-walk-floor: %s\n", error.c_str());
+    return 2;
+  }
+  tty::TranscriptObserver transcript(*platform, stdout, /*raw=*/true,
+                                     /*noPause=*/true);
+  platform->SetOutputSink(
+      [&transcript](const std::string& line) { transcript.WriteLine(line); });
+  auto game = std::make_unique<Game>(*platform);
+  game->observer = &transcript;
+  int status = 0;
+  try {
+    Main(*game);
+  } catch (const ProgramEnded& ended) {
+    status = ended.status;
+  } catch (const InputExhausted&) {
+    status = 0;
+  }
+  std::fflush(stdout);
+  return status;
+}
