@@ -11,8 +11,6 @@ namespace zarvel {
 struct Game;
 
 void DispatchCommand(Game& game, const Text& line);
-// Waits for A/a (returns u"1") or N/n (returns u"0").
-Text AskYesNo(Game& game);
 // Prints the message of key + "_muz" or key + "_zena" by the current
 // player's gender; nothing for any other gender.
 void ReplyWithKey(Game& game, const std::string& key);
@@ -27,8 +25,5 @@ int RunTakeRules(Game& game, const Text& noun);
 int RunDropRules(Game& game, const Text& noun);
 
 void TalkTo(Game& game, const Text& noun);
-// The number (1..9) a typed character selects in slot and option choices,
-// or 0: digits, "+", and the Czech and Slovak number-row letters.
-int NumberKeyOf(int code);
 
 }  // namespace zarvel

@@ -6,9 +6,10 @@
 
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "console/Prompts.h"
+#include "game/Game.h"
 #include "media/Keys.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -63,17 +64,6 @@ void ListOptions(Game& game, Conversation& talk, const Text& noun) {
   game.console.linesSincePause = 1;
 }
 
-// Polls until a key chooses an existing option or Escape is held; returns
-// the option number, or 0 for Escape.
-int WaitForOption(Game& game, const Conversation& talk) {
-  const int choosable = std::min(talk.count, kOptionCapacity);
-  for (;;) {
-    const int option = NumberKeyOf(game.platform.NextChar());
-    if (option > 0 && option <= choosable) return option;
-    if (game.platform.IsKeyDown(kKeyEscape)) return 0;
-  }
-}
-
 void PlayEntry(Game& game, const DialogueEntry& entry) {
   ConsolePrint(game, entry.playerLine);
   ConsolePrint(game, entry.reply);
@@ -105,7 +95,8 @@ void Converse(Game& game, const Text& noun) {
       return;
     }
     ListOptions(game, talk, noun);
-    const int option = WaitForOption(game, talk);
+    const int option =
+        WaitForNumber(game.platform, std::min(talk.count, kOptionCapacity));
     // Escape wins even over a valid key typed while it is held.
     if (option == 0 || game.platform.IsKeyDown(kKeyEscape)) {
       ConsolePrint(game, u"");

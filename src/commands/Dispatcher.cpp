@@ -5,9 +5,9 @@
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "game/Game.h"
 #include "rules/Rules.h"
 #include "save/Positions.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {

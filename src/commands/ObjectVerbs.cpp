@@ -7,8 +7,8 @@
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "game/Game.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {

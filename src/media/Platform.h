@@ -18,6 +18,10 @@ using ChannelHandle = int;
 using FontHandle = int;
 using TickerHandle = int;
 
+// The canvas every screen of the game is drawn on, in pixels.
+inline constexpr int kCanvasWidth = 800;
+inline constexpr int kCanvasHeight = 600;
+
 enum class BlendMode { Masked, Alpha };
 
 struct ImageSize {
@@ -62,6 +66,10 @@ class Platform {
   // DiscardInput, then blocks until any key (1..255) is pressed. A close
   // request made meanwhile is only recorded.
   virtual void WaitKeyPress() = 0;
+  // Whether every wait for a key ends at once, taking no input: a front end
+  // that replays a script without pauses. WaitKeyPress honours it itself;
+  // the engine's own waits ask before they poll.
+  virtual bool SkipsKeyWaits() = 0;
   // Whether a window-close request is pending; clears it.
   virtual bool TakeCloseRequest() = 0;
   // Modal OK/Cancel box captioned with the window title; true for OK.

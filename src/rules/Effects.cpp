@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "data/World.h"
+#include "game/Game.h"
 #include "rules/ListElements.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {

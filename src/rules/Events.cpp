@@ -5,8 +5,8 @@
 
 #include "console/Console.h"
 #include "data/World.h"
+#include "game/Game.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "console/Console.h"
 #include "data/World.h"
+#include "game/Game.h"
 #include "rules/ListElements.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {

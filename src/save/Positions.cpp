@@ -3,30 +3,19 @@
 
 #include "save/Positions.h"
 
-#include "commands/Commands.h"
 #include "console/CommandLine.h"
 #include "console/Console.h"
+#include "console/Prompts.h"
 #include "console/Screen.h"
+#include "game/Game.h"
 #include "media/Keys.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
 
 constexpr int kSlotCount = 9;
 constexpr size_t kNameLimit = 50;
-
-// Polls until a key chooses a number from 1 to highest (returned), or
-// Escape is held (0). The key is tested first, so a number typed while
-// Escape is down still chooses.
-int WaitForNumber(Game& game, int highest) {
-  for (;;) {
-    const int number = NumberKeyOf(game.platform.NextChar());
-    if (number > 0 && number <= highest) return number;
-    if (game.platform.IsKeyDown(kKeyEscape)) return 0;
-  }
-}
 
 }  // namespace
 
@@ -59,7 +48,7 @@ bool SavePosition(Game& game) {
   ConsolePrint(game, u"");
   game.platform.DiscardInput();
 
-  const int slot = WaitForNumber(game, kSlotCount);
+  const int slot = WaitForNumber(game.platform, kSlotCount);
   if (slot == 0) {
     game.platform.DiscardInput();
     ConsolePrint(game, u"Ukládání přerušeno...");
@@ -105,7 +94,7 @@ void LoadPosition(Game& game) {
   ConsolePrint(game, u"");
   game.platform.DiscardInput();
 
-  const int choice = WaitForNumber(game, listed);
+  const int choice = WaitForNumber(game.platform, listed);
   if (choice == 0) {
     game.platform.DiscardInput();
     ConsolePrint(game, u"Nahrávání přerušeno...");
@@ -130,8 +119,8 @@ Text EnterPositionName(Game& game, const Text& initial) {
   Text name = initial;
   for (;;) {
     const int code = game.platform.NextChar();
-    RedrawScreen(game);
-    DrawEntryLine(game, name);
+    RedrawScreen(game.console);
+    DrawEntryLine(game.platform, name);
     game.platform.Flip();
     if (code <= 0) continue;
     if (code == kKeyEnter) return name;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "game/Game.h"
 #include "media/Resources.h"
 #include "media/desktop/DesktopPlatform.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 int main() {

@@ -10,9 +10,9 @@
 #include "KeyInput.h"
 #include "Transcript.h"
 #include "TtyOptions.h"
+#include "game/Game.h"
 #include "media/Platform.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -52,14 +52,14 @@ int main(int argc, char** argv) {
   } else {
     tty::UseStandardInput(*platform, stdout);
   }
-  tty::TranscriptObserver transcript(*platform, stdout, options->raw,
-                                     options->noPause);
+  platform->SetSkipKeyWaits(options->noPause);
+  tty::TranscriptObserver transcript(*platform, stdout, options->raw);
   // Trace and confirmation lines join the console lines on one stream.
   platform->SetOutputSink(
       [&transcript](const std::string& line) { transcript.WriteLine(line); });
 
   auto game = std::make_unique<Game>(*platform);
-  game->observer = &transcript;
+  game->console.observer = &transcript;
   int status = 0;
   try {
     Main(*game);

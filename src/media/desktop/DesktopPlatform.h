@@ -44,6 +44,7 @@ class DesktopPlatform : public Platform {
   bool IsKeyDown(int keyCode) override;
   void DiscardInput() override;
   void WaitKeyPress() override;
+  bool SkipsKeyWaits() override { return false; }
   bool TakeCloseRequest() override;
   bool Confirm(const std::u16string& text, bool serious) override;
 

@@ -54,12 +54,9 @@ class HeadlessPlatform final : public Platform {
   void SetKeyLineSource(ScriptedKeyboard::LineSource source);
   void SetTypingHeld(bool held) { keyboard_.SetTypingHeld(held); }
   void SetOutputSink(OutputSink sink) { sink_ = std::move(sink); }
-  // Called as each WaitKeyPress begins; when it answers true the wait ends
-  // at once and takes no input (the runner's --no-pause and its "[wait]"
-  // lines).
-  void SetKeyWaitHandler(std::function<bool()> handler) {
-    keyWaitHandler_ = std::move(handler);
-  }
+  // Every wait for a key ends at once and takes no input (the runner's
+  // --no-pause, and tests that print long texts).
+  void SetSkipKeyWaits(bool skip) { skipKeyWaits_ = skip; }
 
   // What tests and the runner look at.
   int64_t nowMillis() const { return clock_.now; }
@@ -99,6 +96,7 @@ class HeadlessPlatform final : public Platform {
   bool IsKeyDown(int keyCode) override;
   void DiscardInput() override;
   void WaitKeyPress() override;
+  bool SkipsKeyWaits() override { return skipKeyWaits_; }
   bool TakeCloseRequest() override;
   bool Confirm(const std::u16string& text, bool serious) override;
 
@@ -136,7 +134,7 @@ class HeadlessPlatform final : public Platform {
   SoftwareRenderer renderer_;
   FramePacer pacer_;
   OutputSink sink_;
-  std::function<bool()> keyWaitHandler_;
+  bool skipKeyWaits_ = false;
   std::vector<Observed> observed_;
 
   std::u16string title_;

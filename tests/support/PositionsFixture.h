@@ -9,7 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "rules/GameFixture.h"
+#include "rules/Rules.h"
+#include "save/Positions.h"
+#include "support/GameFixture.h"
 
 namespace zarvel::testing {
 
@@ -45,6 +47,41 @@ class PositionsFixture : public GameFixture {
  private:
   std::filesystem::path previous_;
   std::filesystem::path directory_;
+};
+
+// A world with items, score, count and a counter to save.
+class SaveFixture : public PositionsFixture {
+ protected:
+  SaveFixture() {
+    world.itemCount = 2;
+    world.items[1].location = 4;
+    world.items[2].location = 1000;
+    world.currentRoom = 7;
+    world.score = 15;
+    world.commandCount = 42;
+    world.counters[2] = {u"on", 5};
+  }
+
+  static std::vector<Text> FreeMenu() {
+    std::vector<Text> lines = {u"Vyber si pozici k uložení...", u""};
+    for (int n = 1; n <= 9; ++n) {
+      lines.push_back(FormatInt(n) + u". < volná pozice > ");
+    }
+    lines.push_back(u"");
+    return lines;
+  }
+};
+
+// Loading goes through LoadWorld, so these use the small test world.
+class LoadFixture : public PositionsFixture {
+ protected:
+  void SetUp() override {
+    PositionsFixture::SetUp();
+    UseTinyWorld();
+    LoadWorld(game);
+    EnterLocation(game, true);
+    Printed();
+  }
 };
 
 }  // namespace zarvel::testing
