@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "media/FileStore.h"
+
 namespace zarvel {
 
 // Handles are small integers owned by the platform; 0 means "none".
@@ -86,6 +88,9 @@ class Platform {
   // Ends the program with exit status 0. The headless platform throws
   // ProgramEnded instead, so that tests and the runner can observe it.
   [[noreturn]] virtual void EndProgram() = 0;
+
+  // The game's own files (the position slots).
+  virtual FileStore& Files() = 0;
 
   // Text ("incbin::" + name for the font).
   virtual FontHandle LoadFontResource(const std::string& name, int pixelSize,

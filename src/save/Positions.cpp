@@ -23,21 +23,27 @@ std::string SlotFileName(int slot) {
   return "pozice_0" + std::to_string(slot) + ".sav";
 }
 
-std::array<SlotInfo, 9> SurveySlots() {
+Text ReadPositionFile(FileStore& files, const std::string& fileName) {
+  std::string bytes;
+  if (!files.Read(fileName, bytes)) return Text();
+  return DecodeTextBytes(bytes);
+}
+
+std::array<SlotInfo, 9> SurveySlots(FileStore& files) {
   std::array<SlotInfo, 9> slots;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     SlotInfo& info = slots[slot - 1];
     const std::string fileName = SlotFileName(slot);
-    info.occupied = CanOpenReadWrite(fileName);
+    info.occupied = files.Exists(fileName);
     if (!info.occupied) continue;
-    info.wholeText = ReadTextFile(fileName);
+    info.wholeText = ReadPositionFile(files, fileName);
     info.name = SplitText(info.wholeText, u"\r").front();
   }
   return slots;
 }
 
 bool SavePosition(Game& game) {
-  const std::array<SlotInfo, 9> slots = SurveySlots();
+  const std::array<SlotInfo, 9> slots = SurveySlots(game.platform.Files());
   ConsolePrint(game, u"Vyber si pozici k uložení...");
   ConsolePrint(game, u"");
   for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -61,9 +67,10 @@ bool SavePosition(Game& game) {
   if (world.currentPlayer >= 0 && world.currentPlayer < kPlayerCapacity) {
     game.savedPlayerRooms[world.currentPlayer] = world.currentRoom;
   }
-  // WriteTextFile replaces the file atomically and refuses an existing
-  // file that cannot be opened for writing.
-  if (!WriteTextFile(BuildPositionText(game, name), SlotFileName(slot))) {
+  // The file is replaced atomically; an existing file that cannot be opened
+  // for writing is refused.
+  if (!game.platform.Files().WriteReplacing(
+          SlotFileName(slot), EncodeTextBytes(BuildPositionText(game, name)))) {
     ConsolePrint(game, u"Pozici se nepodařilo uložit, disk asi stávkuje.");
     return false;
   }
@@ -71,7 +78,7 @@ bool SavePosition(Game& game) {
 }
 
 void LoadPosition(Game& game) {
-  const std::array<SlotInfo, 9> slots = SurveySlots();
+  const std::array<SlotInfo, 9> slots = SurveySlots(game.platform.Files());
   bool anyPresent = false;
   for (const SlotInfo& info : slots) anyPresent = anyPresent || info.occupied;
   if (!anyPresent) {
@@ -101,7 +108,7 @@ void LoadPosition(Game& game) {
     return;
   }
   const std::string& fileName = choices[choice];
-  if (!CanOpenReadWrite(fileName)) {
+  if (!game.platform.Files().Exists(fileName)) {
     ConsolePrint(game,
                  u"Error Terror! Chyba při načítání pozice, je zjevně něco "
                  u"špatně.");
@@ -110,7 +117,7 @@ void LoadPosition(Game& game) {
   // Not a snapshot: the world starts from the data again and the file's
   // assignments go on top.
   LoadWorld(game);
-  ApplyPositionText(game, ReadTextFile(fileName));
+  ApplyPositionText(game, ReadPositionFile(game.platform.Files(), fileName));
   ConsolePrint(game, u"Pozice byla úspěšně natažena do paměti.");
   EnterLocation(game, true);
 }

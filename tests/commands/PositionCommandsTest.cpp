@@ -31,7 +31,7 @@ TEST_F(SaveTest, DispatcherPrintsTheSuccessLineOnlyAfterAWrite) {
 
 TEST_F(SaveTest, AFailedWriteIsReportedAndNotCountedAsSaved) {
   // A directory where the slot file should be cannot be written by anyone.
-  std::filesystem::create_directory("pozice_03.sav");
+  std::filesystem::create_directory(Path("pozice_03.sav"));
   Keys({"3", "Pokus"});
   DispatchCommand(game, u"save");
   const std::vector<Text> printed = Printed();

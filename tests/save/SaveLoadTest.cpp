@@ -86,7 +86,7 @@ TEST_F(SaveTest, NameEntryPresentsOneFramePerPassAndEchoesNothing) {
 TEST_F(SaveTest, AReadOnlySlotIsShownFreeAndRefusesTheSave) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
   WriteBytes("pozice_08.sav", "Zamčená\r");
-  ::chmod("pozice_08.sav", 0444);
+  ::chmod(Path("pozice_08.sav").c_str(), 0444);
   Keys({"8", "Nová"});
   EXPECT_FALSE(SavePosition(game));
   const std::vector<Text> printed = Printed();
@@ -155,7 +155,7 @@ TEST_F(LoadTest, AFileThatVanishedBeforeTheKeyLeavesTheWorldAlone) {
   platform.SetKeyLineSource([&]() -> std::optional<std::string> {
     if (asked) return std::nullopt;
     asked = true;
-    std::filesystem::remove("pozice_03.sav");
+    std::filesystem::remove(Path("pozice_03.sav"));
     return "1";
   });
   LoadPosition(game);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "media/Platform.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel::testing {
 
@@ -119,6 +120,8 @@ class FakePlatform : public Platform {
   // Skipped waits end at once and take no input.
   bool skipKeyWaits = false;
   bool SkipsKeyWaits() override { return skipKeyWaits; }
+  DiskFileStore files;
+  FileStore& Files() override { return files; }
   void WaitKeyPress() override {
     if (skipKeyWaits) return;
     ++waitKeyPresses;

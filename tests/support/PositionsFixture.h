@@ -1,6 +1,6 @@
 #pragma once
-// Position tests run in a fresh working directory of their own, since the
-// game keeps its positions in the current one.
+// Position tests keep the platform's files in a fresh folder of their own;
+// Path() names a file in it.
 
 #include <unistd.h>
 
@@ -18,34 +18,34 @@ namespace zarvel::testing {
 class PositionsFixture : public GameFixture {
  protected:
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
     std::string pattern =
         (std::filesystem::temp_directory_path() / "zarvel-save-XXXXXX")
             .string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     directory_ = pattern;
-    std::filesystem::current_path(directory_);
+    platform.SetFilesFolder(directory_.string());
   }
   void TearDown() override {
-    std::filesystem::current_path(previous_);
     std::filesystem::remove_all(directory_);
     ClearResourceOverrides();
   }
 
-  static std::string FileBytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
+  std::string Path(const std::string& name) const {
+    return (directory_ / name).string();
+  }
+  std::string FileBytes(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)),
                        std::istreambuf_iterator<char>());
   }
-  static void WriteBytes(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
+  void WriteBytes(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary) << bytes;
   }
-  static bool Exists(const std::string& name) {
-    return std::filesystem::exists(name);
+  bool Exists(const std::string& name) const {
+    return std::filesystem::exists(Path(name));
   }
 
  private:
-  std::filesystem::path previous_;
   std::filesystem::path directory_;
 };
 

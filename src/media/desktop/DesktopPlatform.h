@@ -12,6 +12,7 @@
 #include "media/desktop/AlMusic.h"
 #include "media/desktop/InputState.h"
 #include "media/desktop/SdlScreen.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -54,6 +55,7 @@ class DesktopPlatform : public Platform {
   int WaitTick(TickerHandle ticker) override;
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
+  FileStore& Files() override { return files_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -98,6 +100,7 @@ class DesktopPlatform : public Platform {
   // Empty NextChar answers since the last Flip: a loop that keeps asking
   // without drawing is waiting for a key, and may as well sleep until one.
   int emptyPollsSinceFlip_ = 0;
+  DiskFileStore files_;
 };
 
 }  // namespace zarvel

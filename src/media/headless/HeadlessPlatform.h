@@ -18,6 +18,7 @@
 #include "media/headless/ScriptedKeyboard.h"
 #include "media/headless/SoftwareRenderer.h"
 #include "media/headless/VirtualClock.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -57,6 +58,10 @@ class HeadlessPlatform final : public Platform {
   // Every wait for a key ends at once and takes no input (the runner's
   // --no-pause, and tests that print long texts).
   void SetSkipKeyWaits(bool skip) { skipKeyWaits_ = skip; }
+  // The folder of the game's files ("" for the working directory).
+  void SetFilesFolder(std::string folder) {
+    files_.SetFolder(std::move(folder));
+  }
 
   // What tests and the runner look at.
   int64_t nowMillis() const { return clock_.now; }
@@ -106,6 +111,7 @@ class HeadlessPlatform final : public Platform {
   int WaitTick(TickerHandle ticker) override;
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
+  FileStore& Files() override { return files_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -148,6 +154,7 @@ class HeadlessPlatform final : public Platform {
   std::vector<LoadedSound> sounds_;
   std::vector<ChannelState> channels_;
   std::vector<Ticker> tickers_;
+  DiskFileStore files_;
 };
 
 }  // namespace zarvel
