@@ -39,7 +39,7 @@ void ListInventory(Game& game) {
   World& world = game.world;
   Text list;
   for (int id = 0; id <= LastScannedItem(world); ++id) {
-    if (world.items[id].location == InventoryCodeOf(world))
+    if (world.items[id].location == world.InventoryCode())
       list += world.items[id].name + u", ";
   }
   Text sentence;

@@ -16,7 +16,7 @@ namespace {
 constexpr size_t kShortestNoun = 3;
 
 bool IsCarried(const World& world, const ItemRecord& item) {
-  return item.location == InventoryCodeOf(world);
+  return item.location == world.InventoryCode();
 }
 
 int CountCarried(const World& world) {
@@ -102,7 +102,7 @@ void TakeItem(Game& game, const Text& noun) {
       } else if (CountCarried(world) < ParseIntLenient(world.inventoryLimit)) {
         ReplyWithKeyFramed(game, "seber_ano", Text(),
                            u" " + item.takenName + u".");
-        item.location = static_cast<int>(InventoryCodeOf(world));
+        item.location = static_cast<int>(world.InventoryCode());
       } else {
         ReplyWithKey(game, "plny_inventar");
       }

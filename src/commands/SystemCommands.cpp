@@ -11,8 +11,6 @@
 namespace zarvel {
 namespace {
 
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
 constexpr int kFullscreenDepth = 32;
 constexpr int kWindowDepth = 0;
 constexpr int kRefreshRate = 60;
@@ -20,7 +18,7 @@ constexpr int kRefreshRate = 60;
 // Reopening the screen resets the drawing state, so the font and the
 // blending the whole game draws with are selected again.
 void ReopenScreen(Game& game, int depth) {
-  game.platform.OpenScreen(kScreenWidth, kScreenHeight, depth, kRefreshRate);
+  game.platform.OpenScreen(kCanvasWidth, kCanvasHeight, depth, kRefreshRate);
   game.platform.SelectFont(game.display.font);
   game.platform.SetBlend(BlendMode::Alpha);
 }

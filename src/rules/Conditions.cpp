@@ -25,7 +25,7 @@ bool ItemHolds(World& world, const Text& argument) {
     const ItemRecord* item = world.Item(ParseIntLenient(argument));
     if (item == nullptr) return false;
     return item->location == world.currentRoom ||
-           static_cast<int64_t>(item->location) == InventoryCodeOf(world);
+           static_cast<int64_t>(item->location) == world.InventoryCode();
   }
   const ItemRecord* item = world.Item(ParseIntLenient(pair.first));
   if (item == nullptr) return false;

@@ -5,19 +5,13 @@
 
 #include "data/World.h"
 #include "game/Game.h"
+#include "media/WrappingInt.h"
 #include "rules/Language.h"
 #include "rules/ListElements.h"
 #include "rules/Rules.h"
 
 namespace zarvel {
 namespace {
-
-// Sums wrap at 32 bits like every other number of the game instead of
-// overflowing into undefined behaviour.
-int WrappingAdd(int a, int b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) +
-                              static_cast<uint32_t>(b));
-}
 
 void PlaceItem(World& world, const Text& argument) {
   const ElementPair pair = SplitPair(argument);
@@ -28,7 +22,7 @@ void PlaceItem(World& world, const Text& argument) {
   } else if (pair.second == u"M") {
     item->location = world.currentRoom;
   } else if (pair.second == u"I") {
-    item->location = static_cast<int>(InventoryCodeOf(world));
+    item->location = static_cast<int>(world.InventoryCode());
   } else {
     item->location = ParseIntLenient(pair.second);
   }

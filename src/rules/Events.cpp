@@ -6,6 +6,7 @@
 #include "console/Console.h"
 #include "data/World.h"
 #include "game/Game.h"
+#include "media/WrappingInt.h"
 #include "rules/Rules.h"
 
 namespace zarvel {
@@ -36,8 +37,7 @@ void FireEvents(Game& game, const Table<EventEntry, kRuleCapacity>& table,
 void RunRoomEvents(Game& game, int mode) {
   for (Counter& counter : game.world.counters) {
     if (counter.state == u"on") {
-      counter.value =
-          static_cast<int32_t>(static_cast<uint32_t>(counter.value) + 1u);
+      counter.value = WrappingAdd(counter.value, 1);
     }
   }
   FireEvents(game, game.world.events, mode);

@@ -26,9 +26,6 @@ void ListExits(Game& game);
 void RunRoomEvents(Game& game, int mode);
 void RunInventoryEvents(Game& game, int mode);
 
-// 999 + currentPlayer, computed wide so that an absurd player number from
-// the data cannot overflow.
-int64_t InventoryCodeOf(const World& world);
 // The last item slot the scans "0 (or 1) to itemCount inclusive" may visit:
 // the data's itemCount can name more items than the table holds.
 int LastScannedItem(const World& world);

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "game/Game.h"
-#include "media/Clock.h"
 #include "media/Keys.h"
 #include "media/Platform.h"
 #include "media/Resources.h"
+#include "media/WrappingInt.h"
 #include "shell/Shell.h"
 
 namespace zarvel {
@@ -71,8 +71,9 @@ void ShowCards(Game& game) {
                                            kTitleCards[card].resource);
       }
       const ImageSize size = platform.GetImageSize(image);
-      platform.DrawImageAt(image, static_cast<float>((800 - size.width) / 2),
-                           static_cast<float>((600 - size.height) / 2));
+      platform.DrawImageAt(
+          image, static_cast<float>((kCanvasWidth - size.width) / 2),
+          static_cast<float>((kCanvasHeight - size.height) / 2));
       platform.Flip();
     }
     if (s > 19) return;

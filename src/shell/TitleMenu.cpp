@@ -5,8 +5,8 @@
 #include "console/Screen.h"
 #include "console/Waits.h"
 #include "game/Game.h"
-#include "media/Clock.h"
 #include "media/Platform.h"
+#include "media/WrappingInt.h"
 #include "shell/Credits.h"
 #include "shell/Shell.h"
 
