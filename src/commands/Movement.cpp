@@ -53,7 +53,7 @@ void ListInventory(Game& game) {
     if (comma != Text::npos) sentence.replace(comma, 1, u" a");
   }
   ConsolePrint(game, sentence);
-  RunInventoryEvents(game, 0);
+  RunInventoryEvents(game);
 }
 
 }  // namespace zarvel

@@ -71,7 +71,7 @@ bool FireVerbRule(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
   if (!rule->effects.empty()) {
     ApplyEffects(game, rule->effects);
     EnterLocation(game, true);
-    if (runEvents) RunRoomEvents(game, 1);
+    if (runEvents) RunRoomEventsAfterExamine(game);
   }
   return true;
 }
