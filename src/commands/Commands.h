@@ -9,13 +9,14 @@
 namespace zarvel {
 
 struct Game;
+struct World;
 
 void DispatchCommand(Game& game, const Text& line);
 // Prints the message of key + "_muz" or key + "_zena" by the current
 // player's gender; nothing for any other gender.
 void ReplyWithKey(Game& game, const std::string& key);
 // The message text for the gender, "" when the gender is neither.
-Text GenderedMessage(Game& game, const std::string& key);
+Text GenderedMessage(const World& world, const std::string& key);
 
 void TakeItem(Game& game, const Text& noun);
 void DropItem(Game& game, const Text& noun);

@@ -34,14 +34,14 @@ Text WithCapitalFirst(const Text& name) {
 
 // Rules are tried in file order; the first whose noun contains the typed one
 // and whose conditions hold is the one that fires.
-const RuleEntry* FirstFiringRule(Game& game,
+const RuleEntry* FirstFiringRule(World& world,
                                  const Table<RuleEntry, kRuleCapacity>& rules,
                                  const Text& noun) {
   const int count = std::min(rules.count, rules.capacity);
   for (int index = 0; index < count; ++index) {
     const RuleEntry& rule = rules.slots[index];
     if (ContainsText(rule.noun, noun) &&
-        EvaluateConditions(game.world, rule.conditions)) {
+        EvaluateConditions(world, rule.conditions)) {
       return &rule;
     }
   }
@@ -52,7 +52,7 @@ const RuleEntry* FirstFiringRule(Game& game,
 // still follows.
 int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
                    const Text& noun) {
-  const RuleEntry* rule = FirstFiringRule(game, rules, noun);
+  const RuleEntry* rule = FirstFiringRule(game.world, rules, noun);
   if (rule == nullptr) return 0;
   if (!rule->effects.empty()) ApplyEffects(game, rule->effects);
   const int blocking = ParseIntLenient(rule->blocking);
@@ -65,7 +65,7 @@ int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
 // entry effects follow the change.
 bool FireVerbRule(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
                   const Text& noun, bool runEvents) {
-  const RuleEntry* rule = FirstFiringRule(game, rules, noun);
+  const RuleEntry* rule = FirstFiringRule(game.world, rules, noun);
   if (rule == nullptr) return false;
   ConsolePrint(game, rule->text);
   if (!rule->effects.empty()) {

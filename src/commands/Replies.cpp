@@ -9,8 +9,8 @@
 namespace zarvel {
 namespace {
 
-const char* GenderSuffix(Game& game) {
-  const Text gender = game.world.CurrentGender();
+const char* GenderSuffix(const World& world) {
+  const Text gender = world.CurrentGender();
   if (gender == u"muž") return "_muz";
   if (gender == u"žena") return "_zena";
   return nullptr;
@@ -18,13 +18,15 @@ const char* GenderSuffix(Game& game) {
 
 }  // namespace
 
-bool HasKnownGender(Game& game) { return GenderSuffix(game) != nullptr; }
+bool HasKnownGender(const World& world) {
+  return GenderSuffix(world) != nullptr;
+}
 
-Text GenderedMessage(Game& game, const std::string& key) {
-  const char* suffix = GenderSuffix(game);
+Text GenderedMessage(const World& world, const std::string& key) {
+  const char* suffix = GenderSuffix(world);
   if (suffix == nullptr) return Text();
-  const auto found = game.world.messages.find(key + suffix);
-  return found == game.world.messages.end() ? Text() : found->second;
+  const auto found = world.messages.find(key + suffix);
+  return found == world.messages.end() ? Text() : found->second;
 }
 
 void ReplyWithKey(Game& game, const std::string& key) {
@@ -35,8 +37,8 @@ void ReplyWithKeyFramed(Game& game, const std::string& key, const Text& before,
                         const Text& after) {
   // A missing message still prints (an empty line); only an unknown gender
   // silences the reply.
-  if (!HasKnownGender(game)) return;
-  ConsolePrint(game, before + GenderedMessage(game, key) + after);
+  if (!HasKnownGender(game.world)) return;
+  ConsolePrint(game, before + GenderedMessage(game.world, key) + after);
 }
 
 }  // namespace zarvel

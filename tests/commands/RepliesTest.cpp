@@ -11,14 +11,14 @@ namespace {
 using RepliesTest = GameFixture;
 
 TEST_F(RepliesTest, GenderedMessageFollowsTheCurrentPlayer) {
-  EXPECT_EQ(GenderedMessage(game, "seber_ne"), u"seber_ne_muz");
+  EXPECT_EQ(GenderedMessage(game.world, "seber_ne"), u"seber_ne_muz");
   Gender(u"žena");
-  EXPECT_EQ(GenderedMessage(game, "seber_ne"), u"seber_ne_zena");
-  EXPECT_EQ(GenderedMessage(game, "neznamy_klic"), u"");
+  EXPECT_EQ(GenderedMessage(game.world, "seber_ne"), u"seber_ne_zena");
+  EXPECT_EQ(GenderedMessage(game.world, "neznamy_klic"), u"");
   Gender(u"muž ");
-  EXPECT_EQ(GenderedMessage(game, "seber_ne"), u"");
+  EXPECT_EQ(GenderedMessage(game.world, "seber_ne"), u"");
   world.currentPlayer = 500;  // outside the players table
-  EXPECT_EQ(GenderedMessage(game, "seber_ne"), u"");
+  EXPECT_EQ(GenderedMessage(game.world, "seber_ne"), u"");
 }
 
 TEST_F(RepliesTest, AMissingMessagePrintsAnEmptyLine) {
