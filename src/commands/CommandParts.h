@@ -9,9 +9,10 @@
 namespace zarvel {
 
 struct Game;
+struct World;
 
 // Whether the current player's gender is one the stock replies know.
-bool HasKnownGender(Game& game);
+bool HasKnownGender(const World& world);
 // Prints before + the gendered message + after as one line, or nothing when
 // the gender is neither "muž" nor "žena" (like every gendered reply).
 void ReplyWithKeyFramed(Game& game, const std::string& key, const Text& before,

@@ -9,15 +9,14 @@
 namespace zarvel {
 
 struct Game;
+struct World;
 
 void DispatchCommand(Game& game, const Text& line);
-// Waits for A/a (returns u"1") or N/n (returns u"0").
-Text AskYesNo(Game& game);
 // Prints the message of key + "_muz" or key + "_zena" by the current
 // player's gender; nothing for any other gender.
 void ReplyWithKey(Game& game, const std::string& key);
 // The message text for the gender, "" when the gender is neither.
-Text GenderedMessage(Game& game, const std::string& key);
+Text GenderedMessage(const World& world, const std::string& key);
 
 void TakeItem(Game& game, const Text& noun);
 void DropItem(Game& game, const Text& noun);
@@ -27,8 +26,5 @@ int RunTakeRules(Game& game, const Text& noun);
 int RunDropRules(Game& game, const Text& noun);
 
 void TalkTo(Game& game, const Text& noun);
-// The number (1..9) a typed character selects in slot and option choices,
-// or 0: digits, "+", and the Czech and Slovak number-row letters.
-int NumberKeyOf(int code);
 
 }  // namespace zarvel

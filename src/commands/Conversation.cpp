@@ -6,9 +6,11 @@
 
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "console/InputWait.h"
+#include "console/Prompts.h"
+#include "game/Game.h"
 #include "media/Keys.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -63,18 +65,6 @@ void ListOptions(Game& game, Conversation& talk, const Text& noun) {
   game.console.linesSincePause = 1;
 }
 
-// Polls until a key chooses an existing option or Escape is held; returns
-// the option number, or 0 for Escape.
-int WaitForOption(Game& game, const Conversation& talk) {
-  const int choosable = std::min(talk.count, kOptionCapacity);
-  const InputWaitScope waiting(game, {InputWait::Kind::OptionMenu, choosable});
-  for (;;) {
-    const int option = NumberKeyOf(game.platform.NextChar());
-    if (option > 0 && option <= choosable) return option;
-    if (game.platform.IsKeyDown(kKeyEscape)) return 0;
-  }
-}
-
 void PlayEntry(Game& game, const DialogueEntry& entry) {
   ConsolePrint(game, entry.playerLine);
   ConsolePrint(game, entry.reply);
@@ -106,7 +96,13 @@ void Converse(Game& game, const Text& noun) {
       return;
     }
     ListOptions(game, talk, noun);
-    const int option = WaitForOption(game, talk);
+    const int choosable = std::min(talk.count, kOptionCapacity);
+    int option = 0;
+    {
+      const InputWaitScope waiting(game.console,
+                                   {InputWait::Kind::OptionMenu, choosable});
+      option = WaitForNumber(game.platform, choosable);
+    }
     // Escape wins even over a valid key typed while it is held.
     if (option == 0 || game.platform.IsKeyDown(kKeyEscape)) {
       ConsolePrint(game, u"");

@@ -5,9 +5,10 @@
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "game/Game.h"
+#include "media/WrappingInt.h"
 #include "rules/Rules.h"
 #include "save/Positions.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -93,8 +94,7 @@ void DispatchCommand(Game& game, const Text& line) {
     entry.action(game, noun);
     // Wraps like every number of the game: a hand-edited position can
     // bring the count to the largest int.
-    game.world.commandCount = static_cast<int32_t>(
-        static_cast<uint32_t>(game.world.commandCount) + 1u);
+    game.world.commandCount = WrappingAdd(game.world.commandCount, 1);
     ConsolePrint(game, u"");
     return;
   }

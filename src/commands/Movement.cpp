@@ -3,8 +3,8 @@
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "game/Game.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -39,7 +39,7 @@ void ListInventory(Game& game) {
   World& world = game.world;
   Text list;
   for (int id = 0; id <= LastScannedItem(world); ++id) {
-    if (world.items[id].location == InventoryCodeOf(world))
+    if (world.items[id].location == world.InventoryCode())
       list += world.items[id].name + u", ";
   }
   Text sentence;
@@ -53,7 +53,7 @@ void ListInventory(Game& game) {
     if (comma != Text::npos) sentence.replace(comma, 1, u" a");
   }
   ConsolePrint(game, sentence);
-  RunInventoryEvents(game, 0);
+  RunInventoryEvents(game);
 }
 
 }  // namespace zarvel

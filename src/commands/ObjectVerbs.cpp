@@ -7,8 +7,8 @@
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "game/Game.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 constexpr size_t kShortestNoun = 3;
 
 bool IsCarried(const World& world, const ItemRecord& item) {
-  return item.location == InventoryCodeOf(world);
+  return item.location == world.InventoryCode();
 }
 
 int CountCarried(const World& world) {
@@ -34,14 +34,14 @@ Text WithCapitalFirst(const Text& name) {
 
 // Rules are tried in file order; the first whose noun contains the typed one
 // and whose conditions hold is the one that fires.
-const RuleEntry* FirstFiringRule(Game& game,
+const RuleEntry* FirstFiringRule(World& world,
                                  const Table<RuleEntry, kRuleCapacity>& rules,
                                  const Text& noun) {
   const int count = std::min(rules.count, rules.capacity);
   for (int index = 0; index < count; ++index) {
     const RuleEntry& rule = rules.slots[index];
     if (ContainsText(rule.noun, noun) &&
-        EvaluateConditions(game.world, rule.conditions)) {
+        EvaluateConditions(world, rule.conditions)) {
       return &rule;
     }
   }
@@ -52,7 +52,7 @@ const RuleEntry* FirstFiringRule(Game& game,
 // still follows.
 int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
                    const Text& noun) {
-  const RuleEntry* rule = FirstFiringRule(game, rules, noun);
+  const RuleEntry* rule = FirstFiringRule(game.world, rules, noun);
   if (rule == nullptr) return 0;
   if (!rule->effects.empty()) ApplyEffects(game, rule->effects);
   const int blocking = ParseIntLenient(rule->blocking);
@@ -65,13 +65,13 @@ int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
 // entry effects follow the change.
 bool FireVerbRule(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
                   const Text& noun, bool runEvents) {
-  const RuleEntry* rule = FirstFiringRule(game, rules, noun);
+  const RuleEntry* rule = FirstFiringRule(game.world, rules, noun);
   if (rule == nullptr) return false;
   ConsolePrint(game, rule->text);
   if (!rule->effects.empty()) {
     ApplyEffects(game, rule->effects);
     EnterLocation(game, true);
-    if (runEvents) RunRoomEvents(game, 1);
+    if (runEvents) RunRoomEventsAfterExamine(game);
   }
   return true;
 }
@@ -102,7 +102,7 @@ void TakeItem(Game& game, const Text& noun) {
       } else if (CountCarried(world) < ParseIntLenient(world.inventoryLimit)) {
         ReplyWithKeyFramed(game, "seber_ano", Text(),
                            u" " + item.takenName + u".");
-        item.location = static_cast<int>(InventoryCodeOf(world));
+        item.location = static_cast<int>(world.InventoryCode());
       } else {
         ReplyWithKey(game, "plny_inventar");
       }

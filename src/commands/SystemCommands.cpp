@@ -4,14 +4,13 @@
 #include "commands/CommandParts.h"
 #include "commands/Commands.h"
 #include "console/Console.h"
+#include "console/Prompts.h"
+#include "game/Game.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
 
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
 constexpr int kFullscreenDepth = 32;
 constexpr int kWindowDepth = 0;
 constexpr int kRefreshRate = 60;
@@ -19,36 +18,35 @@ constexpr int kRefreshRate = 60;
 // Reopening the screen resets the drawing state, so the font and the
 // blending the whole game draws with are selected again.
 void ReopenScreen(Game& game, int depth) {
-  game.platform.OpenScreen(kScreenWidth, kScreenHeight, depth, kRefreshRate);
-  game.platform.SelectFont(game.shell.font);
+  game.platform.OpenScreen(kCanvasWidth, kCanvasHeight, depth, kRefreshRate);
+  game.platform.SelectFont(game.display.font);
   game.platform.SetBlend(BlendMode::Alpha);
 }
 
 }  // namespace
 
 void ToggleDebug(Game& game) {
-  game.shell.debugMode = !game.shell.debugMode;
-  ConsolePrint(game,
-               game.shell.debugMode ? u"Debug is online" : u"Debug is offline");
+  game.debugMode = !game.debugMode;
+  ConsolePrint(game, game.debugMode ? u"Debug is online" : u"Debug is offline");
 }
 
 void SwapToQwerty(Game& game) {
-  if (game.shell.qwertySwap) {
+  if (game.console.qwertySwap) {
     ConsolePrint(game, u"Klávesnice je nastavená na QWERTY, tak tu nešil.");
     return;
   }
-  game.shell.qwertySwap = true;
+  game.console.qwertySwap = true;
   ConsolePrint(game, u"Přehodil jsem klávesnici na QWERTY.");
 }
 
 void SwapToQwertz(Game& game) {
-  if (!game.shell.qwertySwap) {
+  if (!game.console.qwertySwap) {
     ConsolePrint(game,
                  u"Hele, ypsilon a zet už píšeš drahnou dobu normálně, takže "
                  u"klídek, jo?");
     return;
   }
-  game.shell.qwertySwap = false;
+  game.console.qwertySwap = false;
   ConsolePrint(game,
                u"Přehodil jsem klávesnici na QWERTY, to jako je klasicky "
                u"česky.");
@@ -57,31 +55,31 @@ void SwapToQwertz(Game& game) {
 void AskToQuit(Game& game) {
   ConsolePrint(game, u"Chceš ukončit hru (Ano - Ne)?");
   ConsolePrint(game, u"");
-  if (AskYesNo(game) == u"1") game.platform.EndProgram();
+  if (AskYesNo(game.console)) game.platform.EndProgram();
   ConsolePrint(game, u"Ok, tak hraj dál.");
 }
 
 void SwitchToFullscreen(Game& game) {
-  if (game.shell.fullscreen) {
+  if (game.display.fullscreen) {
     ConsolePrint(game,
                  u"Hra už běží ve fullscreenu, tak nevím proč bych ho měl "
                  u"otevírat znovu?");
     return;
   }
   ReopenScreen(game, kFullscreenDepth);
-  game.shell.fullscreen = true;
+  game.display.fullscreen = true;
   ConsolePrint(game,
                u"Herní obrazovka byla přepnuta do celé obrazovky, zpět do "
                u"okna se vrátíš příkazem window.");
 }
 
 void SwitchToWindow(Game& game) {
-  if (!game.shell.fullscreen) {
+  if (!game.display.fullscreen) {
     ConsolePrint(game, u"Vem si tabletku na nervy, hra běží už dávno v okně.");
     return;
   }
   ReopenScreen(game, kWindowDepth);
-  game.shell.fullscreen = false;
+  game.display.fullscreen = false;
   ConsolePrint(game,
                u"Obrazovka byla přepnuta do okna, vrátit se lze zpět příkazem "
                u"fullscreen.");
@@ -90,7 +88,7 @@ void SwitchToWindow(Game& game) {
 void AskToRestart(Game& game) {
   ConsolePrint(game, u"Chceš restartovat hru (Ano - Ne)?");
   ConsolePrint(game, u"");
-  if (AskYesNo(game) == u"1") {
+  if (AskYesNo(game.console)) {
     LoadWorld(game);
     EnterLocation(game, false);
     return;
@@ -99,19 +97,19 @@ void AskToRestart(Game& game) {
 }
 
 void SilenceMusic(Game& game) {
-  if (game.shell.musicOn != 1) {
+  if (!game.music.on) {
     ConsolePrint(game,
                  u"Cywe ty si jeblej ne? Nic už nehraje, tak asi nic "
                  u"nevypnu, ne?");
     return;
   }
   ConsolePrint(game, u"Hudba vypnuta...");
-  game.shell.musicOn = 0;
-  game.platform.SetPaused(game.shell.musicChannel, true);
+  game.music.on = false;
+  game.platform.SetPaused(game.music.channel, true);
 }
 
 void ResumeMusic(Game& game) {
-  if (game.shell.musicOn != 0) {
+  if (game.music.on) {
     ConsolePrint(game,
                  u"Hudba vříská, že uši záléhaj, ale tady hráč si chce hudbu "
                  u"pustit znovu, nechtěl bys ještě si tu muziku nějak "
@@ -119,8 +117,8 @@ void ResumeMusic(Game& game) {
     return;
   }
   ConsolePrint(game, u"Hudba zapnuta...");
-  game.platform.SetPaused(game.shell.musicChannel, false);
-  game.shell.musicOn = 1;
+  game.platform.SetPaused(game.music.channel, false);
+  game.music.on = true;
 }
 
 }  // namespace zarvel

@@ -2,11 +2,8 @@
 // whose keyboard layout differs from the keys they look at.
 #include "console/CommandLine.h"
 
-#include "commands/Commands.h"
-#include "console/Console.h"
 #include "media/Keys.h"
 #include "media/Platform.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 
@@ -24,38 +21,25 @@ int SwapYZ(int code) {
 // The limit is tested before the character goes in, so a full line may end
 // one character past 700 px — still short of the 756 px wrapping width, so
 // the echo of a command never wraps by width.
-void AppendChar(Game& game, int code) {
-  Text& line = game.shell.inputLine;
-  if (game.platform.TextWidthOf(kPrompt + line) < kLineWidthLimit) {
+void AppendChar(Console& console, int code) {
+  Text& line = console.inputLine;
+  if (console.platform.TextWidthOf(kPrompt + line) < kLineWidthLimit) {
     line += CharText(code);
   }
 }
 
-void PrintDebugLines(Game& game) {
-  World& world = game.world;
-  const ItemRecord* item = world.Item(61);
-  const Counter* counter = world.CounterAt(1);
-  ConsolePrint(game, u"RM: " + FormatInt(world.currentRoom));
-  ConsolePrint(game, u"P:" + FormatInt(item ? item->location : 0));
-  ConsolePrint(game, counter ? counter->state : Text());
-  ConsolePrint(game, FormatInt(counter ? counter->value : 0));
-}
-
-void SubmitCommandLine(Game& game) {
-  game.console.linesSincePause = 1;
-  const Text line = game.shell.inputLine;
-  if (!line.empty()) {
-    ConsolePrint(game, kPrompt + line);
-    DispatchCommand(game, line);
-    if (game.shell.debugMode) PrintDebugLines(game);
-  }
-  game.shell.inputLine.clear();
+std::optional<Text> SubmitCommandLine(Console& console) {
+  console.linesSincePause = 1;
+  const Text line = console.inputLine;
+  console.inputLine.clear();
+  if (line.empty()) return std::nullopt;
+  ConsolePrint(console, kPrompt + line);
+  return line;
 }
 
 }  // namespace
 
-void DrawEntryLine(Game& game, const Text& text) {
-  Platform& platform = game.platform;
+void DrawEntryLine(Platform& platform, const Text& text) {
   platform.SetColor(255, 255, 255);
   platform.DrawTextAt(kPrompt + text, 22, 570);
   if ((platform.ClockMillis() / 500) % 2 == 0) {
@@ -67,16 +51,18 @@ void DrawEntryLine(Game& game, const Text& text) {
   platform.SetColor(255, 255, 255);
 }
 
-void DrawCommandLine(Game& game) { DrawEntryLine(game, game.shell.inputLine); }
+void DrawCommandLine(Console& console) {
+  DrawEntryLine(console.platform, console.inputLine);
+}
 
-void HandleCommandChar(Game& game, int code) {
-  if (code == kKeyEnter) {
-    SubmitCommandLine(game);
-  } else if (code == kKeyBackspace) {
-    if (!game.shell.inputLine.empty()) game.shell.inputLine.pop_back();
+std::optional<Text> HandleCommandChar(Console& console, int code) {
+  if (code == kKeyEnter) return SubmitCommandLine(console);
+  if (code == kKeyBackspace) {
+    if (!console.inputLine.empty()) console.inputLine.pop_back();
   } else {
-    AppendChar(game, game.shell.qwertySwap ? SwapYZ(code) : code);
+    AppendChar(console, console.qwertySwap ? SwapYZ(code) : code);
   }
+  return std::nullopt;
 }
 
 }  // namespace zarvel

@@ -5,39 +5,48 @@
 #include <array>
 #include <vector>
 
+#include "console/GameObserver.h"
+#include "console/ScreenLayout.h"
+#include "media/Platform.h"
 #include "media/Text.h"
 
 namespace zarvel {
-
-struct Game;
 
 inline constexpr int kConsoleRows = 20;
 inline constexpr int kConsoleLeft = 22;
 inline constexpr int kWrapWidth = 756;
 
+// The text console on the platform it draws with: the rows, the page
+// counter, the highlighting state, the command line being typed, the
+// layout metrics of the text screens and the front end's observer.
 struct Console {
+  explicit Console(Platform& platformToUse) : platform(platformToUse) {}
+
+  // Empties the text area (rows, page counter, highlighting); the command
+  // line, the layout and the observer stay.
+  void ClearText() {
+    lines = {};
+    linesSincePause = 1;
+    highlightMode = 0;
+    quoteSeen = false;
+  }
+
+  Platform& platform;
   // lines[0] is row 1 (top), lines[19] row 20 (bottom, newest).
   std::array<Text, kConsoleRows> lines{};
   int linesSincePause = 1;
   int highlightMode = 0;  // 0 normal, 1 highlighted word, 2 hold
   bool quoteSeen = false;
+  // The command line being typed, and whether y and z are exchanged.
+  Text inputLine;
+  bool qwertySwap = false;
+  ScreenLayout layout;
+  GameObserver* observer = nullptr;  // not owned; may be null
 };
 
 // Breaks the text at "/" and at the wrapping width, scrolls each line in
 // (one redraw and Flip per line), pauses at full pages and "<->", and
 // finally discards pending keyboard input.
-void ConsolePrint(Game& game, const Text& text);
-// Breaks one "/"-free segment into lines the way ConsolePrint does. With
-// breakOnlyWhenWider the break moves back to a space only when the rest is
-// wider than the width (the paged text screens); otherwise when it is the
-// width or more.
-std::vector<Text> WrapSegment(Game& game, const Text& segment, int width,
-                              bool breakOnlyWhenWider);
-// Draws one stored line at console row 1..20 with its markup applied.
-void DrawConsoleLine(Game& game, const Text& line, int row);
-// Strips markup as drawing does, for the plain transcript.
-Text StripMarkup(const Text& line);
-// The bar with "stiskni prosím nějakou klávesu" over the input area.
-void DrawPauseBar(Game& game);
+void ConsolePrint(Console& console, const Text& text);
 
 }  // namespace zarvel

@@ -4,9 +4,9 @@
 
 #include "console/Console.h"
 #include "console/Screen.h"
+#include "console/Waits.h"
+#include "console/Wrapping.h"
 #include "media/Platform.h"
-#include "shell/Game.h"
-#include "shell/Shell.h"
 
 namespace zarvel {
 
@@ -17,45 +17,44 @@ const Text kForcedPause = u"<->";
 
 // The page check runs after the new line is already stored, so the pause
 // screen shows it at the bottom.
-void CheckPage(Game& game, const Text& line) {
-  Console& console = game.console;
+void CheckPage(Console& console, const Text& line) {
   const bool forced = line == kForcedPause;
-  if (forced) WaitKeyPressUnlessSkipped(game);
+  if (forced) WaitKeyPressUnlessSkipped(console);
   if (console.lines[0].find(kQuoteOpen) != Text::npos) {
     console.quoteSeen = true;
   }
   if (console.linesSincePause >= 20 || forced) {
-    RedrawScreen(game);
-    DrawPauseBar(game);
-    game.platform.Flip();
-    WaitForKey(game);
+    RedrawScreen(console);
+    DrawPauseBar(console.platform);
+    console.platform.Flip();
+    WaitForKey(console);
     console.linesSincePause = 1;
   }
 }
 
-void AddConsoleLine(Game& game, const Text& line) {
-  Console& console = game.console;
+void AddConsoleLine(Console& console, const Text& line) {
   std::rotate(console.lines.begin(), console.lines.begin() + 1,
               console.lines.end());
   console.lines[kConsoleRows - 1] = line == kForcedPause ? Text() : line;
-  if (game.observer) game.observer->OnConsoleLine(console.lines.back());
-  CheckPage(game, line);
-  RedrawScreen(game);
-  game.platform.Flip();
+  if (console.observer) console.observer->OnConsoleLine(console.lines.back());
+  CheckPage(console, line);
+  RedrawScreen(console);
+  console.platform.Flip();
   ++console.linesSincePause;
 }
 
 }  // namespace
 
-void ConsolePrint(Game& game, const Text& text) {
-  if (game.observer) game.observer->OnConsolePrint(text);
+void ConsolePrint(Console& console, const Text& text) {
+  if (console.observer) console.observer->OnConsolePrint(text);
   for (const Text& segment : SplitText(text, u"/")) {
-    for (const Text& line : WrapSegment(game, segment, kWrapWidth, false)) {
-      AddConsoleLine(game, line);
+    for (const Text& line :
+         WrapSegment(console.platform, segment, kWrapWidth, false)) {
+      AddConsoleLine(console, line);
     }
   }
   // What was typed while the text scrolled is not meant for what follows.
-  game.platform.DiscardInput();
+  console.platform.DiscardInput();
 }
 
 }  // namespace zarvel

@@ -2,9 +2,9 @@
 // "%" centres the line, "*" starts a yellow word, "×" holds the colour in
 // effect. The marks stay in the stored line; drawing removes them as it
 // meets them, so positions after a mark shift left by one.
-#include "console/Console.h"
+#include "console/Markup.h"
+
 #include "media/Platform.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 
@@ -50,10 +50,9 @@ void SetYellow(Platform& platform) { platform.SetColor(255, 255, 0); }
 
 }  // namespace
 
-void DrawConsoleLine(Game& game, const Text& storedLine, int row) {
+void DrawConsoleLine(Console& console, const Text& storedLine, int row) {
   if (storedLine.empty()) return;
-  Platform& platform = game.platform;
-  Console& console = game.console;
+  Platform& platform = console.platform;
   Text line = storedLine;
   bool centred = false;
   // Widths add up per character (no kerning), so the line width and the

@@ -2,37 +2,36 @@
 // bands, and the text-grid helpers of the menu and the paged screens.
 #include "console/Screen.h"
 
-#include "console/Console.h"
+#include "console/Markup.h"
 #include "media/Platform.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 
 namespace {
 
-constexpr float kScreenWidth = 800;
+constexpr float kScreenWidth = kCanvasWidth;
 
 void HorizontalLine(Platform& platform, int y) {
   platform.DrawLine(0, static_cast<float>(y), kScreenWidth,
                     static_cast<float>(y));
 }
 
-ImageSize LogoSize(Game& game) {
-  if (game.shell.logoImage == 0) return {};
-  return game.platform.GetImageSize(game.shell.logoImage);
+ImageSize LogoSize(Console& console) {
+  if (console.layout.logoImage == 0) return {};
+  return console.platform.GetImageSize(console.layout.logoImage);
 }
 
-void DrawLogo(Game& game, int x, int y) {
-  if (game.shell.logoImage == 0) return;
-  game.platform.DrawImageAt(game.shell.logoImage, static_cast<float>(x),
-                            static_cast<float>(y));
+void DrawLogo(Console& console, int x, int y) {
+  if (console.layout.logoImage == 0) return;
+  console.platform.DrawImageAt(console.layout.logoImage, static_cast<float>(x),
+                               static_cast<float>(y));
 }
 
 }  // namespace
 
-void RedrawScreen(Game& game) {
-  Platform& platform = game.platform;
-  const ShellSettings& shell = game.shell;
+void RedrawScreen(Console& console) {
+  Platform& platform = console.platform;
+  const ScreenLayout& layout = console.layout;
   // The bands cover the whole canvas, so nothing is cleared first.
   platform.SetColor(0, 0, 0);
   platform.DrawRect(0, 0, kScreenWidth, 43);
@@ -44,9 +43,10 @@ void RedrawScreen(Game& game) {
   // White leaves the logo's own colours untouched; the console rows start
   // in white as well.
   platform.SetColor(255, 255, 255);
-  DrawLogo(game, 800 - LogoSize(game).width - 4 * shell.charWidth, 8);
+  DrawLogo(console,
+           kCanvasWidth - LogoSize(console).width - 4 * layout.charWidth, 8);
   for (int row = 1; row <= kConsoleRows; ++row) {
-    DrawConsoleLine(game, game.console.lines[row - 1], row);
+    DrawConsoleLine(console, console.lines[row - 1], row);
   }
   platform.SetColor(28, 28, 28);
   platform.DrawRect(0, 562, kScreenWidth, 38);
@@ -55,8 +55,7 @@ void RedrawScreen(Game& game) {
   HorizontalLine(platform, 595);
 }
 
-void DrawPauseBar(Game& game) {
-  Platform& platform = game.platform;
+void DrawPauseBar(Platform& platform) {
   platform.SetColor(28, 28, 28);
   platform.DrawRect(0, 565, kScreenWidth, 33);
   platform.SetColor(255, 255, 255);
@@ -67,49 +66,54 @@ void DrawPauseBar(Game& game) {
       prompt, static_cast<float>(400 - platform.TextWidthOf(prompt) / 2), 570);
 }
 
-void DrawCentred(Game& game, const Text& text, int row) {
-  Platform& platform = game.platform;
+void DrawCentred(Console& console, const Text& text, int row) {
+  Platform& platform = console.platform;
   platform.DrawTextAt(text,
                       static_cast<float>(400 - platform.TextWidthOf(text) / 2),
-                      static_cast<float>(row * game.shell.lineHeight));
+                      static_cast<float>(row * console.layout.lineHeight));
 }
 
-void DrawAtColumn(Game& game, const Text& text, int column, int row) {
-  game.platform.DrawTextAt(text,
-                           static_cast<float>(column * game.shell.charWidth),
-                           static_cast<float>(row * game.shell.lineHeight));
+void DrawAtColumn(Console& console, const Text& text, int column, int row) {
+  console.platform.DrawTextAt(
+      text, static_cast<float>(column * console.layout.charWidth),
+      static_cast<float>(row * console.layout.lineHeight));
 }
 
-void DrawRightAligned(Game& game, const Text& text, int column, int row) {
-  Platform& platform = game.platform;
-  const int x =
-      800 - platform.TextWidthOf(text) - column * game.shell.charWidth;
+void DrawRightAligned(Console& console, const Text& text, int column, int row) {
+  Platform& platform = console.platform;
+  const int x = kCanvasWidth - platform.TextWidthOf(text) -
+                column * console.layout.charWidth;
   platform.DrawTextAt(text, static_cast<float>(x),
-                      static_cast<float>(row * game.shell.lineHeight));
+                      static_cast<float>(row * console.layout.lineHeight));
 }
 
-void DrawLogoScreen(Game& game) {
-  Platform& platform = game.platform;
+void DrawLogoScreen(Console& console) {
+  Platform& platform = console.platform;
   platform.SetClsColor(0, 0, 0);
   platform.Cls();
   platform.SetColor(255, 255, 255);
-  DrawLogo(game, 800 - LogoSize(game).width - 5 * game.shell.charWidth, 10);
+  DrawLogo(
+      console,
+      kCanvasWidth - LogoSize(console).width - 5 * console.layout.charWidth,
+      10);
 }
 
-void DrawGridBox(Game& game, int topRow, int height, int r, int g, int b) {
-  Platform& platform = game.platform;
-  const ShellSettings& shell = game.shell;
+void DrawGridBox(Console& console, int topRow, int height, int r, int g,
+                 int b) {
+  Platform& platform = console.platform;
+  const ScreenLayout& layout = console.layout;
   platform.SetColor(r, g, b);
-  platform.DrawRect(static_cast<float>(10 * shell.charWidth),
-                    static_cast<float>(topRow * shell.lineHeight),
-                    static_cast<float>(800 - 20 * shell.charWidth),
+  platform.DrawRect(static_cast<float>(10 * layout.charWidth),
+                    static_cast<float>(topRow * layout.lineHeight),
+                    static_cast<float>(kCanvasWidth - 20 * layout.charWidth),
                     static_cast<float>(height));
   platform.SetColor(255, 255, 255);
 }
 
-void DrawScreenFrame(Game& game) {
-  DrawLogoScreen(game);
-  DrawGridBox(game, 3, 600 - 6 * game.shell.lineHeight, 48, 128, 48);
+void DrawScreenFrame(Console& console) {
+  DrawLogoScreen(console);
+  DrawGridBox(console, 3, kCanvasHeight - 6 * console.layout.lineHeight, 48,
+              128, 48);
 }
 
 }  // namespace zarvel

@@ -1,11 +1,9 @@
 // Breaking a "/"-free segment into lines by pixel width. The console and the
 // paged text screens share this rule; they differ only in whether a segment
 // exactly as wide as the column is broken before its last word.
-#include <vector>
+#include "console/Wrapping.h"
 
-#include "console/Console.h"
-#include "media/Platform.h"
-#include "shell/Game.h"
+#include <vector>
 
 namespace zarvel {
 
@@ -39,9 +37,8 @@ LineCut MeasureFirstOverflow(Platform& platform, const Text& rest, int width) {
 
 }  // namespace
 
-std::vector<Text> WrapSegment(Game& game, const Text& segment, int width,
-                              bool breakOnlyWhenWider) {
-  Platform& platform = game.platform;
+std::vector<Text> WrapSegment(Platform& platform, const Text& segment,
+                              int width, bool breakOnlyWhenWider) {
   std::vector<Text> lines;
   Text rest = segment;
   for (;;) {

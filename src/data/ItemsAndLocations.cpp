@@ -7,8 +7,6 @@ namespace zarvel {
 
 namespace {
 
-constexpr int kLocationRecordLength = 6;
-
 // Field i of a split row, or the empty text when the row is shorter.
 Text FieldOrEmpty(const std::vector<Text>& fields, size_t i) {
   return i < fields.size() ? fields[i] : Text();
@@ -35,16 +33,16 @@ void ReadItems(World& world, const std::vector<Text>& lines) {
 void ReadLocations(World& world, const std::vector<Text>& lines,
                    const StopCheck& stop) {
   auto& table = world.locationVariants;
-  table.count = RecordCountOf(lines, kLocationRecordLength, table.capacity);
+  table.count = RecordCountOf(lines, kLocationRecordLines, table.capacity);
   for (int r = 0; r < table.count; ++r) {
     if (StopRequested(stop)) break;
     LocationVariant& variant = table.slots[static_cast<size_t>(r)];
     // The room stays raw (it is only ever read through its integer value).
-    variant.room = lines[static_cast<size_t>(kLocationRecordLength * r + 1)];
-    variant.conditions = TrimmedField(lines, kLocationRecordLength, r, 2);
-    variant.effects = TrimmedField(lines, kLocationRecordLength, r, 3);
-    variant.exits = TrimmedField(lines, kLocationRecordLength, r, 4);
-    variant.description = TrimmedField(lines, kLocationRecordLength, r, 5);
+    variant.room = lines[static_cast<size_t>(kLocationRecordLines * r + 1)];
+    variant.conditions = TrimmedField(lines, kLocationRecordLines, r, 2);
+    variant.effects = TrimmedField(lines, kLocationRecordLines, r, 3);
+    variant.exits = TrimmedField(lines, kLocationRecordLines, r, 4);
+    variant.description = TrimmedField(lines, kLocationRecordLines, r, 5);
   }
 }
 

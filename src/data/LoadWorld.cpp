@@ -18,12 +18,16 @@ void LoadWorld(World& world, const StopCheck& stop) {
   // Escape or closing the window cuts these files short (the rest of each
   // stays unread); the others are always read whole.
   ReadLocations(world, ReadTextLines(kLocationsFile), stop);
-  ReadRules(world.examineRules, ReadTextLines(kExamineFile), 5, stop);
-  ReadRules(world.useRules, ReadTextLines(kUseFile), 5, stop);
+  ReadRules(world.examineRules, ReadTextLines(kExamineFile),
+            kObjectRuleRecordLines, stop);
+  ReadRules(world.useRules, ReadTextLines(kUseFile), kObjectRuleRecordLines,
+            stop);
   ReadEvents(world.inventoryEvents, ReadTextLines(kInventoryEventsFile), stop);
   ReadEvents(world.events, ReadTextLines(kEventsFile), stop);
-  ReadRules(world.takeRules, ReadTextLines(kTakeRulesFile), 6, stop);
-  ReadRules(world.dropRules, ReadTextLines(kDropRulesFile), 6, stop);
+  ReadRules(world.takeRules, ReadTextLines(kTakeRulesFile),
+            kItemRuleRecordLines, stop);
+  ReadRules(world.dropRules, ReadTextLines(kDropRulesFile),
+            kItemRuleRecordLines, stop);
   world.legendText = JoinTrimmedLines(ReadTextLines(kLegendFile), stop);
   world.dictionaryText = JoinTrimmedLines(ReadTextLines(kDictionaryFile), stop);
 

@@ -7,8 +7,6 @@ namespace zarvel {
 
 namespace {
 
-constexpr int kEventRecordLength = 4;
-constexpr int kDialogueRecordLength = 9;
 constexpr int kPlainRuleLength = 5;
 constexpr int kBlockingRuleLength = 6;
 
@@ -36,23 +34,23 @@ void ReadRules(Table<RuleEntry, kRuleCapacity>& table,
 
 void ReadEvents(Table<EventEntry, kRuleCapacity>& table,
                 const std::vector<Text>& lines, const StopCheck& stop) {
-  table.count = RecordCountOf(lines, kEventRecordLength, table.capacity);
+  table.count = RecordCountOf(lines, kEventRecordLines, table.capacity);
   for (int r = 0; r < table.count; ++r) {
     if (StopRequested(stop)) break;
     EventEntry& event = table.slots[static_cast<size_t>(r)];
-    event.conditions = TrimmedField(lines, kEventRecordLength, r, 1);
-    event.effects = TrimmedField(lines, kEventRecordLength, r, 2);
-    event.text = TrimmedField(lines, kEventRecordLength, r, 3);
+    event.conditions = TrimmedField(lines, kEventRecordLines, r, 1);
+    event.effects = TrimmedField(lines, kEventRecordLines, r, 2);
+    event.text = TrimmedField(lines, kEventRecordLines, r, 3);
   }
 }
 
 void ReadDialogues(World& world, const std::vector<Text>& lines) {
   auto& table = world.dialogues;
-  table.count = RecordCountOf(lines, kDialogueRecordLength, table.capacity);
+  table.count = RecordCountOf(lines, kDialogueRecordLines, table.capacity);
   for (int r = 0; r < table.count; ++r) {
     DialogueEntry& entry = table.slots[static_cast<size_t>(r)];
     const auto field = [&](int f) {
-      return TrimmedField(lines, kDialogueRecordLength, r, f);
+      return TrimmedField(lines, kDialogueRecordLines, r, f);
     };
     entry.noun = field(1);
     entry.conditions = field(2);

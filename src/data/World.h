@@ -4,6 +4,7 @@
 // LoadWorld; fields of records stay text until a rule is tried.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -118,7 +119,12 @@ struct World {
   Text legendText;
   Text dictionaryText;
 
-  int InventoryCode() const { return 999 + currentPlayer; }
+  // The location code of "carried by the current player": 999 +
+  // currentPlayer, computed wide so that an absurd player number from the
+  // data cannot overflow.
+  int64_t InventoryCode() const {
+    return 999 + static_cast<int64_t>(currentPlayer);
+  }
   // Gender text of the current player ("" when the player is out of range).
   Text CurrentGender() const;
   // Item, counter and player lookups that ignore out-of-range indices:
@@ -155,6 +161,14 @@ inline constexpr std::array<const char*, 15> kDataFiles = {
     kEventsFile,    kTakeRulesFile,  kDropRulesFile,
     kLegendFile,    kDictionaryFile, kIntroFile,
     kDialoguesFile, kOutroFile,      kHelpFile};
+
+// The lines of one record in the files made of fixed-length records (the
+// first line of each is a header for the author).
+inline constexpr int kLocationRecordLines = 6;
+inline constexpr int kObjectRuleRecordLines = 5;  // examine, use
+inline constexpr int kEventRecordLines = 4;       // room and inventory events
+inline constexpr int kItemRuleRecordLines = 6;    // take, drop
+inline constexpr int kDialogueRecordLines = 9;
 
 // The situations of the stock replies; each has a "_zena" and a "_muz" key
 // in the initialization file. prozkoumej_ano and pouzij_ano are read

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "media/FileStore.h"
+
 namespace zarvel {
 
 // Handles are small integers owned by the platform; 0 means "none".
@@ -17,6 +19,10 @@ using SoundHandle = int;
 using ChannelHandle = int;
 using FontHandle = int;
 using TickerHandle = int;
+
+// The canvas every screen of the game is drawn on, in pixels.
+inline constexpr int kCanvasWidth = 800;
+inline constexpr int kCanvasHeight = 600;
 
 enum class BlendMode { Masked, Alpha };
 
@@ -62,6 +68,10 @@ class Platform {
   // DiscardInput, then blocks until any key (1..255) is pressed. A close
   // request made meanwhile is only recorded.
   virtual void WaitKeyPress() = 0;
+  // Whether every wait for a key ends at once, taking no input: a front end
+  // that replays a script without pauses. WaitKeyPress honours it itself;
+  // the engine's own waits ask before they poll.
+  virtual bool SkipsKeyWaits() = 0;
   // Whether a window-close request is pending; clears it.
   virtual bool TakeCloseRequest() = 0;
   // Modal OK/Cancel box captioned with the window title; true for OK.
@@ -78,6 +88,9 @@ class Platform {
   // Ends the program with exit status 0. The headless platform throws
   // ProgramEnded instead, so that tests and the runner can observe it.
   [[noreturn]] virtual void EndProgram() = 0;
+
+  // The game's own files (the position slots).
+  virtual FileStore& Files() = 0;
 
   // Text ("incbin::" + name for the font).
   virtual FontHandle LoadFontResource(const std::string& name, int pixelSize,

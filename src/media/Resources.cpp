@@ -4,9 +4,10 @@
 // without touching what was compiled in.
 #include "media/Resources.h"
 
-#include <cstdio>
 #include <map>
 #include <memory>
+
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -26,22 +27,6 @@ struct Registry {
 Registry& TheRegistry() {
   static Registry registry;
   return registry;
-}
-
-bool ReadDiskFile(const std::string& path, std::string& bytes) {
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                             &std::fclose);
-  if (!file) return false;
-  std::string content;
-  char buffer[65536];
-  size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    content.append(buffer, n);
-  }
-  // A directory opens on Linux but fails to read.
-  if (std::ferror(file.get())) return false;
-  bytes = std::move(content);
-  return true;
 }
 
 }  // namespace

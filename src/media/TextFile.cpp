@@ -2,16 +2,11 @@
 // byte-order mark on reading and by the content on writing, so texts that
 // fit in ISO 8859-1 stay one byte per character (the form older position
 // files have) and everything else is UTF-16LE with its mark.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <string>
 
 #include "media/Resources.h"
 #include "media/Text.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -36,36 +31,6 @@ Text DecodeUtf16(std::string_view bytes, bool littleEndian) {
   // A dangling odd byte is half a unit: keep a visible trace of it.
   if (i < bytes.size()) out.push_back(kReplacement);
   return out;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// Creates a new, unique file in the target's directory, where rename() can
-// replace the target atomically. The name is short and hidden so it neither
-// hits the file-name length limit nor looks like a position file. The umask
-// applies to its mode as it would to a file created directly.
-int CreateTemporaryBeside(const std::string& name, std::string& tempName) {
-  const size_t slash = name.rfind('/');
-  const std::string dir =
-      slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempName = dir + ".zarvel-" + std::to_string(::getpid()) + "-" +
-               std::to_string(attempt) + ".tmp";
-    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
 }
 
 }  // namespace
@@ -108,35 +73,13 @@ Text ReadTextFile(const std::string& name) {
 }
 
 bool WriteTextFile(const Text& text, const std::string& name) {
-  if (name.empty() || name.starts_with(kResourcePrefix)) return false;
-  // An existing file that refuses writing (read-only, a directory) must stay
-  // as it is, even though the rename below would be allowed to replace it.
-  struct stat existing {};
-  const bool exists = ::stat(name.c_str(), &existing) == 0;
-  if (exists) {
-    const int probe = ::open(name.c_str(), O_WRONLY);
-    if (probe < 0) return false;
-    ::close(probe);
-  }
-  std::string tempName;
-  const int fd = CreateTemporaryBeside(name, tempName);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, EncodeTextBytes(text));
-  // Replacing keeps the old file's permissions.
-  if (ok && exists) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-  ok = ::fsync(fd) == 0 && ok;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(tempName.c_str(), name.c_str()) == 0;
-  if (!ok) ::unlink(tempName.c_str());
-  return ok;
+  if (name.starts_with(kResourcePrefix)) return false;
+  return ReplaceDiskFile(name, EncodeTextBytes(text));
 }
 
 bool CanOpenReadWrite(const std::string& name) {
   if (name.starts_with(kResourcePrefix)) return false;
-  const int fd = ::open(name.c_str(), O_RDWR);
-  if (fd < 0) return false;
-  ::close(fd);
-  return true;
+  return CanOpenDiskFileReadWrite(name);
 }
 
 }  // namespace zarvel

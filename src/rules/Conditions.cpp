@@ -2,6 +2,7 @@
 // when every element is a recognised form and is satisfied.
 
 #include "data/World.h"
+#include "rules/Language.h"
 #include "rules/ListElements.h"
 #include "rules/Rules.h"
 
@@ -24,7 +25,7 @@ bool ItemHolds(World& world, const Text& argument) {
     const ItemRecord* item = world.Item(ParseIntLenient(argument));
     if (item == nullptr) return false;
     return item->location == world.currentRoom ||
-           static_cast<int64_t>(item->location) == InventoryCodeOf(world);
+           static_cast<int64_t>(item->location) == world.InventoryCode();
   }
   const ItemRecord* item = world.Item(ParseIntLenient(pair.first));
   if (item == nullptr) return false;
@@ -67,16 +68,19 @@ bool PlayerHolds(World& world, const Text& argument) {
 
 bool ElementHolds(World& world, const Text& element) {
   Text argument;
-  if (TakeKeyword(element, u"rm=", argument)) return RoomHolds(world, argument);
-  if (TakeKeyword(element, u"pr=", argument)) return ItemHolds(world, argument);
-  if (TakeKeyword(element, u"cnt=", argument)) {
-    return CounterValueHolds(world, argument);
-  }
-  if (TakeKeyword(element, u"cnt_st=", argument)) {
-    return CounterStateHolds(world, argument);
-  }
-  if (TakeKeyword(element, u"pl=", argument)) {
-    return PlayerHolds(world, argument);
+  const Keyword<Condition>* keyword = FindConditionKeyword(element, argument);
+  if (keyword == nullptr) return false;
+  switch (keyword->kind) {
+    case Condition::Room:
+      return RoomHolds(world, argument);
+    case Condition::Item:
+      return ItemHolds(world, argument);
+    case Condition::CounterValue:
+      return CounterValueHolds(world, argument);
+    case Condition::CounterState:
+      return CounterStateHolds(world, argument);
+    case Condition::Player:
+      return PlayerHolds(world, argument);
   }
   return false;
 }

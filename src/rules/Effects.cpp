@@ -4,19 +4,14 @@
 #include <cstdint>
 
 #include "data/World.h"
+#include "game/Game.h"
+#include "media/WrappingInt.h"
+#include "rules/Language.h"
 #include "rules/ListElements.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
-
-// Sums wrap at 32 bits like every other number of the game instead of
-// overflowing into undefined behaviour.
-int WrappingAdd(int a, int b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) +
-                              static_cast<uint32_t>(b));
-}
 
 void PlaceItem(World& world, const Text& argument) {
   const ElementPair pair = SplitPair(argument);
@@ -27,7 +22,7 @@ void PlaceItem(World& world, const Text& argument) {
   } else if (pair.second == u"M") {
     item->location = world.currentRoom;
   } else if (pair.second == u"I") {
-    item->location = static_cast<int>(InventoryCodeOf(world));
+    item->location = static_cast<int>(world.InventoryCode());
   } else {
     item->location = ParseIntLenient(pair.second);
   }
@@ -60,43 +55,49 @@ void SetCounterState(World& world, const Text& argument) {
   if (counter != nullptr) counter->state = pair.second;
 }
 
-bool SetExit(World& world, const Text& element) {
-  static const char16_t* const kExitKeywords[6] = {u"s=", u"j=", u"v=",
-                                                   u"z=", u"n=", u"d="};
-  Text argument;
-  for (int direction = 0; direction < 6; ++direction) {
-    if (TakeKeyword(element, kExitKeywords[direction], argument)) {
-      world.currentExits[direction] = ParseIntLenient(argument);
-      return true;
-    }
-  }
-  return false;
-}
-
 void ApplyElement(Game& game, const Text& element) {
   World& world = game.world;
   Text argument;
-  if (TakeKeyword(element, u"rm=", argument)) {
-    world.currentRoom = ParseIntLenient(argument);
-    world.pendingFlow = u"roomreload";
-  } else if (TakeKeyword(element, u"kompas=", argument)) {
-    world.compassSetting = FormatInt(ParseIntLenient(argument));
-  } else if (TakeKeyword(element, u"sc=", argument)) {
-    world.score = WrappingAdd(world.score, ParseIntLenient(argument));
-  } else if (TakeKeyword(element, u"pr=", argument)) {
-    PlaceItem(world, argument);
-  } else if (TakeKeyword(element, u"dropall=", argument)) {
-    DropAll(game, argument);
-  } else if (TakeKeyword(element, u"endcredits", argument)) {
-    world.pendingFlow = u"endcredits";
-  } else if (TakeKeyword(element, u"outro", argument)) {
-    world.pendingFlow = u"outro";
-  } else if (TakeKeyword(element, u"cnt=", argument)) {
-    SetCounterValue(world, argument);
-  } else if (TakeKeyword(element, u"cnt_st=", argument)) {
-    SetCounterState(world, argument);
-  } else {
-    SetExit(world, element);  // anything else is ignored without a word
+  const Keyword<Effect>* keyword = FindEffectKeyword(element, argument);
+  if (keyword == nullptr) return;  // anything else is ignored without a word
+  switch (keyword->kind) {
+    case Effect::Room:
+      world.currentRoom = ParseIntLenient(argument);
+      world.pendingFlow = u"roomreload";
+      break;
+    case Effect::Compass:
+      world.compassSetting = FormatInt(ParseIntLenient(argument));
+      break;
+    case Effect::Score:
+      world.score = WrappingAdd(world.score, ParseIntLenient(argument));
+      break;
+    case Effect::Item:
+      PlaceItem(world, argument);
+      break;
+    case Effect::DropAll:
+      DropAll(game, argument);
+      break;
+    case Effect::EndCredits:
+      world.pendingFlow = u"endcredits";
+      break;
+    case Effect::Outro:
+      world.pendingFlow = u"outro";
+      break;
+    case Effect::CounterValue:
+      SetCounterValue(world, argument);
+      break;
+    case Effect::CounterState:
+      SetCounterState(world, argument);
+      break;
+    case Effect::ExitNorth:
+    case Effect::ExitSouth:
+    case Effect::ExitEast:
+    case Effect::ExitWest:
+    case Effect::ExitUp:
+    case Effect::ExitDown:
+      world.currentExits[ExitIndexOf(keyword->kind)] =
+          ParseIntLenient(argument);
+      break;
   }
 }
 

@@ -5,16 +5,21 @@
 
 #include "console/Console.h"
 #include "data/World.h"
+#include "game/Game.h"
+#include "media/WrappingInt.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
 
+// After an examine the room was entered quietly, so event texts stay silent
+// unless a flow request makes them part of the story.
+enum class EventTexts { Shown, QuietUnlessFlow };
+
 // Every event whose conditions hold when it is reached fires, in file
 // order; an event sees the effects of the ones before it in this pass.
 void FireEvents(Game& game, const Table<EventEntry, kRuleCapacity>& table,
-                int mode) {
+                EventTexts texts) {
   World& world = game.world;
   const int count = std::min(table.count, table.capacity);
   for (int index = 0; index < count; ++index) {
@@ -22,29 +27,32 @@ void FireEvents(Game& game, const Table<EventEntry, kRuleCapacity>& table,
     if (!EvaluateConditions(world, event.conditions)) continue;
     if (!event.effects.empty()) ApplyEffects(game, event.effects);
     if (event.text.empty()) continue;
-    // After an examine (mode 1) the room was entered quietly, so event
-    // texts stay silent unless a flow request makes them part of the story.
-    if (mode == 0 || !world.pendingFlow.empty()) {
+    if (texts == EventTexts::Shown || !world.pendingFlow.empty()) {
       ConsolePrint(game, u"");
       ConsolePrint(game, event.text);
     }
   }
 }
 
-}  // namespace
-
-void RunRoomEvents(Game& game, int mode) {
+void RunRoomEvents(Game& game, EventTexts texts) {
   for (Counter& counter : game.world.counters) {
     if (counter.state == u"on") {
-      counter.value =
-          static_cast<int32_t>(static_cast<uint32_t>(counter.value) + 1u);
+      counter.value = WrappingAdd(counter.value, 1);
     }
   }
-  FireEvents(game, game.world.events, mode);
+  FireEvents(game, game.world.events, texts);
 }
 
-void RunInventoryEvents(Game& game, int mode) {
-  FireEvents(game, game.world.inventoryEvents, mode);
+}  // namespace
+
+void RunRoomEvents(Game& game) { RunRoomEvents(game, EventTexts::Shown); }
+
+void RunRoomEventsAfterExamine(Game& game) {
+  RunRoomEvents(game, EventTexts::QuietUnlessFlow);
+}
+
+void RunInventoryEvents(Game& game) {
+  FireEvents(game, game.world.inventoryEvents, EventTexts::Shown);
 }
 
 }  // namespace zarvel

@@ -2,15 +2,6 @@
 
 namespace zarvel {
 
-bool TakeKeyword(const Text& element, const Text& keyword, Text& argument) {
-  if (element.size() < keyword.size() ||
-      element.compare(0, keyword.size(), keyword) != 0) {
-    return false;
-  }
-  argument = element.substr(keyword.size());
-  return true;
-}
-
 ElementPair SplitPair(const Text& argument) {
   ElementPair pair;
   const size_t slash = argument.find(u'/');

@@ -6,10 +6,6 @@
 
 namespace zarvel {
 
-// When element begins with keyword (exactly, "=" included), stores the rest
-// in argument and returns true.
-bool TakeKeyword(const Text& element, const Text& keyword, Text& argument);
-
 // An argument cut at its first "/".
 struct ElementPair {
   bool hasSlash = false;

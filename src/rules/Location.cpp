@@ -5,9 +5,9 @@
 
 #include "console/Console.h"
 #include "data/World.h"
+#include "game/Game.h"
 #include "rules/ListElements.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -35,7 +35,7 @@ Text JoinLastPairWithA(const Text& sentence) {
 // Describes the chosen variant: its text, the room events and the lists.
 void DescribeVariant(Game& game, const LocationVariant& variant) {
   ConsolePrint(game, variant.description);
-  if (game.world.pendingFlow != u"outro") RunRoomEvents(game, 0);
+  if (game.world.pendingFlow != u"outro") RunRoomEvents(game);
   if (game.world.pendingFlow.empty()) {
     ListVisibleItems(game);
     ListExits(game);

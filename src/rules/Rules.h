@@ -22,13 +22,14 @@ void EnterLocation(Game& game, bool quiet);
 void ListVisibleItems(Game& game);
 void ListExits(Game& game);
 
-// Mode 0 after a description, 1 after an examine rule with effects.
-void RunRoomEvents(Game& game, int mode);
-void RunInventoryEvents(Game& game, int mode);
+// The timed room events after a description: counters that are on count
+// one up, then every event that holds fires and prints its text.
+void RunRoomEvents(Game& game);
+// The same after an examine rule with effects: the texts stay silent
+// unless an event requests a flow (the room was entered quietly).
+void RunRoomEventsAfterExamine(Game& game);
+void RunInventoryEvents(Game& game);
 
-// 999 + currentPlayer, computed wide so that an absurd player number from
-// the data cannot overflow.
-int64_t InventoryCodeOf(const World& world);
 // The last item slot the scans "0 (or 1) to itemCount inclusive" may visit:
 // the data's itemCount can name more items than the table holds.
 int LastScannedItem(const World& world);

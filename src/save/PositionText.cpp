@@ -2,9 +2,9 @@
 // the keys of the effect language, and applied line by line over a freshly
 // loaded world.
 
+#include "game/Game.h"
 #include "rules/Rules.h"
 #include "save/Positions.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {

@@ -3,14 +3,14 @@
 
 #include "save/Positions.h"
 
-#include "commands/Commands.h"
 #include "console/CommandLine.h"
 #include "console/Console.h"
+#include "console/InputWait.h"
+#include "console/Prompts.h"
 #include "console/Screen.h"
+#include "game/Game.h"
 #include "media/Keys.h"
-#include "media/WriteFailure.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 namespace {
@@ -18,39 +18,33 @@ namespace {
 constexpr int kSlotCount = 9;
 constexpr size_t kNameLimit = 50;
 
-// Polls until a key chooses a number from 1 to highest (returned), or
-// Escape is held (0). The key is tested first, so a number typed while
-// Escape is down still chooses.
-int WaitForNumber(Game& game, int highest) {
-  const InputWaitScope waiting(game, {InputWait::Kind::SlotMenu, highest});
-  for (;;) {
-    const int number = NumberKeyOf(game.platform.NextChar());
-    if (number > 0 && number <= highest) return number;
-    if (game.platform.IsKeyDown(kKeyEscape)) return 0;
-  }
-}
-
 }  // namespace
 
 std::string SlotFileName(int slot) {
   return "pozice_0" + std::to_string(slot) + ".sav";
 }
 
-std::array<SlotInfo, 9> SurveySlots() {
+Text ReadPositionFile(FileStore& files, const std::string& fileName) {
+  std::string bytes;
+  if (!files.Read(fileName, bytes)) return Text();
+  return DecodeTextBytes(bytes);
+}
+
+std::array<SlotInfo, 9> SurveySlots(FileStore& files) {
   std::array<SlotInfo, 9> slots;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     SlotInfo& info = slots[slot - 1];
     const std::string fileName = SlotFileName(slot);
-    info.occupied = CanOpenReadWrite(fileName);
+    info.occupied = files.Exists(fileName);
     if (!info.occupied) continue;
-    info.wholeText = ReadTextFile(fileName);
+    info.wholeText = ReadPositionFile(files, fileName);
     info.name = SplitText(info.wholeText, u"\r").front();
   }
   return slots;
 }
 
 bool SavePosition(Game& game) {
-  const std::array<SlotInfo, 9> slots = SurveySlots();
+  const std::array<SlotInfo, 9> slots = SurveySlots(game.platform.Files());
   ConsolePrint(game, u"Vyber si pozici k uložení...");
   ConsolePrint(game, u"");
   for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -61,7 +55,12 @@ bool SavePosition(Game& game) {
   ConsolePrint(game, u"");
   game.platform.DiscardInput();
 
-  const int slot = WaitForNumber(game, kSlotCount);
+  int slot = 0;
+  {
+    const InputWaitScope waiting(game.console,
+                                 {InputWait::Kind::SlotMenu, kSlotCount});
+    slot = WaitForNumber(game.platform, kSlotCount);
+  }
   if (slot == 0) {
     game.platform.DiscardInput();
     ConsolePrint(game, u"Ukládání přerušeno...");
@@ -74,10 +73,10 @@ bool SavePosition(Game& game) {
   if (world.currentPlayer >= 0 && world.currentPlayer < kPlayerCapacity) {
     game.savedPlayerRooms[world.currentPlayer] = world.currentRoom;
   }
-  // WriteTextFile replaces the file atomically and refuses an existing
-  // file that cannot be opened for writing.
-  if (!WriteTextFile(BuildPositionText(game, name), SlotFileName(slot))) {
-    ReportWriteFailure(SlotFileName(slot));
+  // The file is replaced atomically; an existing file that cannot be opened
+  // for writing is refused.
+  if (!game.platform.Files().WriteReplacing(
+          SlotFileName(slot), EncodeTextBytes(BuildPositionText(game, name)))) {
     ConsolePrint(game, u"Pozici se nepodařilo uložit, disk asi stávkuje.");
     return false;
   }
@@ -85,7 +84,7 @@ bool SavePosition(Game& game) {
 }
 
 void LoadPosition(Game& game) {
-  const std::array<SlotInfo, 9> slots = SurveySlots();
+  const std::array<SlotInfo, 9> slots = SurveySlots(game.platform.Files());
   bool anyPresent = false;
   for (const SlotInfo& info : slots) anyPresent = anyPresent || info.occupied;
   if (!anyPresent) {
@@ -108,14 +107,19 @@ void LoadPosition(Game& game) {
   ConsolePrint(game, u"");
   game.platform.DiscardInput();
 
-  const int choice = WaitForNumber(game, listed);
+  int choice = 0;
+  {
+    const InputWaitScope waiting(game.console,
+                                 {InputWait::Kind::SlotMenu, listed});
+    choice = WaitForNumber(game.platform, listed);
+  }
   if (choice == 0) {
     game.platform.DiscardInput();
     ConsolePrint(game, u"Nahrávání přerušeno...");
     return;
   }
   const std::string& fileName = choices[choice];
-  if (!CanOpenReadWrite(fileName)) {
+  if (!game.platform.Files().Exists(fileName)) {
     ConsolePrint(game,
                  u"Error Terror! Chyba při načítání pozice, je zjevně něco "
                  u"špatně.");
@@ -124,18 +128,19 @@ void LoadPosition(Game& game) {
   // Not a snapshot: the world starts from the data again and the file's
   // assignments go on top.
   LoadWorld(game);
-  ApplyPositionText(game, ReadTextFile(fileName));
+  ApplyPositionText(game, ReadPositionFile(game.platform.Files(), fileName));
   ConsolePrint(game, u"Pozice byla úspěšně natažena do paměti.");
   EnterLocation(game, true);
 }
 
 Text EnterPositionName(Game& game, const Text& initial) {
   Text name = initial;
-  const InputWaitScope waiting(game, {InputWait::Kind::Name, 0, initial});
+  const InputWaitScope waiting(game.console,
+                               {InputWait::Kind::Name, 0, initial});
   for (;;) {
     const int code = game.platform.NextChar();
-    RedrawScreen(game);
-    DrawEntryLine(game, name);
+    RedrawScreen(game.console);
+    DrawEntryLine(game.platform, name);
     game.platform.Flip();
     if (code <= 0) continue;
     if (code == kKeyEnter) return name;

@@ -1,10 +1,12 @@
 #pragma once
-// Nine named positions as small text files pozice_01.sav .. pozice_09.sav in
-// the current working directory.
+// Nine named positions as small text files pozice_01.sav .. pozice_09.sav
+// in the platform's FileStore (on the desktop, the current working
+// directory).
 
 #include <array>
 #include <string>
 
+#include "media/FileStore.h"
 #include "media/Text.h"
 
 namespace zarvel {
@@ -18,7 +20,9 @@ struct SlotInfo {
 };
 
 std::string SlotFileName(int slot);  // 1..9
-std::array<SlotInfo, 9> SurveySlots();
+std::array<SlotInfo, 9> SurveySlots(FileStore& files);
+// The text of a position file; empty when it cannot be read.
+Text ReadPositionFile(FileStore& files, const std::string& fileName);
 // True when a position file was written.
 bool SavePosition(Game& game);
 void LoadPosition(Game& game);

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "console/Screen.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 
 namespace zarvel {
 
@@ -70,18 +70,20 @@ const std::vector<MenuLine>& TitleMenuLines() {
 }
 
 void DrawCreditsPage(Game& game, int page) {
-  DrawGridBox(game, 12, 8 * game.shell.lineHeight, 48, 128, 48);
+  DrawGridBox(game.console, 12, 8 * game.console.layout.lineHeight, 48, 128,
+              48);
   if (page < 2) {
     int row = kFirstCreditRow;
     for (const CreditRow& credit : CreditLists()[page]) {
-      if (!credit.role.empty()) DrawAtColumn(game, credit.role, 12, row);
-      DrawRightAligned(game, credit.name, 12, row);
+      if (!credit.role.empty())
+        DrawAtColumn(game.console, credit.role, 12, row);
+      DrawRightAligned(game.console, credit.name, 12, row);
       ++row;
     }
   } else {
     int row = kFirstCreditRow;
     for (const Text& line : ProsePages()[page - 2]) {
-      DrawCentred(game, line, row++);
+      DrawCentred(game.console, line, row++);
     }
   }
 }

@@ -2,9 +2,10 @@
 // starts again at once, and the outro, which leads back to the title menu.
 #include "console/Console.h"
 #include "console/Screen.h"
+#include "console/Waits.h"
+#include "game/Game.h"
 #include "media/Platform.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 namespace zarvel {
@@ -13,10 +14,10 @@ namespace {
 
 // The last printed line stays in view under the pause bar until a key.
 void PauseUnderLastLine(Game& game) {
-  RedrawScreen(game);
-  DrawPauseBar(game);
+  RedrawScreen(game.console);
+  DrawPauseBar(game.platform);
   game.platform.Flip();
-  WaitForKey(game);
+  WaitForKey(game.console);
 }
 
 }  // namespace

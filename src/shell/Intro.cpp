@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
+#include "game/Game.h"
 #include "media/Keys.h"
 #include "media/Platform.h"
 #include "media/Resources.h"
-#include "shell/Clock.h"
-#include "shell/Game.h"
+#include "media/WrappingInt.h"
 #include "shell/Shell.h"
 
 namespace zarvel {
@@ -60,7 +60,7 @@ void ShowCards(Game& game) {
   std::array<ImageHandle, kTitleCards.size()> loaded{};
   for (;;) {
     const int s =
-        MillisSince(game.shell.introClock, platform.ClockMillis()) / 1000;
+        MillisSince(game.title.introClock, platform.ClockMillis()) / 1000;
     if (platform.NextChar() == kKeyEscape) return;
     const int card = CardAt(s);
     if (card >= 0) {
@@ -71,8 +71,9 @@ void ShowCards(Game& game) {
                                            kTitleCards[card].resource);
       }
       const ImageSize size = platform.GetImageSize(image);
-      platform.DrawImageAt(image, static_cast<float>((800 - size.width) / 2),
-                           static_cast<float>((600 - size.height) / 2));
+      platform.DrawImageAt(
+          image, static_cast<float>((kCanvasWidth - size.width) / 2),
+          static_cast<float>((kCanvasHeight - size.height) / 2));
       platform.Flip();
     }
     if (s > 19) return;
@@ -88,10 +89,10 @@ void PlayIntro(Game& game) {
   platform.SleepMillis(3000);
   platform.Cls();
   platform.Flip();
-  game.shell.introClock = platform.ClockMillis();
-  if (game.observer) game.observer->OnIntroCards(true);
+  game.title.introClock = platform.ClockMillis();
+  if (game.console.observer) game.console.observer->OnIntroCards(true);
   ShowCards(game);
-  if (game.observer) game.observer->OnIntroCards(false);
+  if (game.console.observer) game.console.observer->OnIntroCards(false);
 }
 
 }  // namespace zarvel

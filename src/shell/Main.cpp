@@ -1,15 +1,18 @@
 // Start-up and the frame loop. Everything blocks on the one thread: a frame
 // serves a pending flow request, takes at most one typed character, draws,
 // presents, and only then acts on the character.
+#include <optional>
 #include <string>
 
+#include "commands/Commands.h"
 #include "console/CommandLine.h"
 #include "console/Console.h"
 #include "console/Screen.h"
+#include "console/Waits.h"
+#include "game/Game.h"
 #include "media/Platform.h"
 #include "media/Resources.h"
 #include "rules/Rules.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 namespace zarvel {
@@ -22,30 +25,43 @@ std::string Embedded(const char* name) {
 
 void OpenMedia(Game& game) {
   Platform& platform = game.platform;
-  ShellSettings& shell = game.shell;
+  MusicState& music = game.music;
   platform.SetMouseVisible(false);
   platform.SetWindowTitle(u"Zarvel");
-  platform.OpenScreen(800, 600, 0, 60);
-  shell.introTrack =
+  platform.OpenScreen(kCanvasWidth, kCanvasHeight, 0, 60);
+  music.introTrack =
       platform.LoadSound(Embedded("msx/white_mouse_ate_cat.ogg"), true);
-  shell.gameTrack =
+  music.gameTrack =
       platform.LoadSound(Embedded("msx/brighter_sides.ogg"), true);
-  shell.musicChannel = platform.Play(shell.introTrack);
-  shell.font =
+  music.channel = platform.Play(music.introTrack);
+  game.display.font =
       platform.LoadFontResource(Embedded("font/Ubuntu-C.ttf"), 20, true);
-  platform.SelectFont(shell.font);
+  platform.SelectFont(game.display.font);
   platform.SetBlend(BlendMode::Alpha);
 }
 
 // Measured once, after the intro; a later screen-mode switch keeps them.
 void PrepareTitleScreens(Game& game) {
   Platform& platform = game.platform;
-  ShellSettings& shell = game.shell;
-  shell.lineHeight = platform.FontHeight();
-  shell.charWidth = platform.TextWidthOf(u"Z");
-  shell.storyText.clear();
-  for (const Text& line : game.world.introLines) shell.storyText += line + u"/";
-  shell.logoImage = platform.LoadImageResource(Embedded("gfx/zarvellogo.png"));
+  ScreenLayout& layout = game.console.layout;
+  layout.lineHeight = platform.FontHeight();
+  layout.charWidth = platform.TextWidthOf(u"Z");
+  Text& story = game.title.storyText;
+  story.clear();
+  for (const Text& line : game.world.introLines) story += line + u"/";
+  layout.logoImage = platform.LoadImageResource(Embedded("gfx/zarvellogo.png"));
+}
+
+// The debug mode's state after each command: room, where item 61 is, and
+// counter 1.
+void PrintDebugLines(Game& game) {
+  World& world = game.world;
+  const ItemRecord* item = world.Item(61);
+  const Counter* counter = world.CounterAt(1);
+  ConsolePrint(game, u"RM: " + FormatInt(world.currentRoom));
+  ConsolePrint(game, u"P:" + FormatInt(item ? item->location : 0));
+  ConsolePrint(game, counter ? counter->state : Text());
+  ConsolePrint(game, FormatInt(counter ? counter->value : 0));
 }
 
 }  // namespace
@@ -53,7 +69,7 @@ void PrepareTitleScreens(Game& game) {
 void StartUp(Game& game) {
   RegisterEmbeddedResources();
   OpenMedia(game);
-  game.console = Console{};
+  game.console.ClearText();
   LoadWorld(game);
   PlayIntro(game);
   game.platform.DiscardInput();
@@ -86,12 +102,18 @@ void RunMainLoopFrame(Game& game) {
   Platform& platform = game.platform;
   ServePendingFlow(game);
   const int code = platform.NextChar();
-  RedrawScreen(game);
-  DrawCommandLine(game);
+  RedrawScreen(game.console);
+  DrawCommandLine(game.console);
   platform.Flip();
   // The character acts after the frame is shown; its effect shows next frame.
-  if (code > 0) HandleCommandChar(game, code);
-  if (platform.TakeCloseRequest()) ConfirmQuit(game);
+  if (code > 0) {
+    if (const std::optional<Text> line =
+            HandleCommandChar(game.console, code)) {
+      DispatchCommand(game, *line);
+      if (game.debugMode) PrintDebugLines(game);
+    }
+  }
+  if (platform.TakeCloseRequest()) ConfirmQuit(platform);
 }
 
 void Main(Game& game) {

@@ -4,8 +4,10 @@
 
 #include "console/Console.h"
 #include "console/Screen.h"
+#include "console/Waits.h"
+#include "console/Wrapping.h"
+#include "game/Game.h"
 #include "media/Platform.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 namespace zarvel {
@@ -17,20 +19,20 @@ constexpr int kRowsPerPage = 16;
 class PagedScreen {
  public:
   PagedScreen(Game& game, int topRow) : game_(game), topRow_(topRow) {
-    DrawScreenFrame(game_);
+    DrawScreenFrame(game_.console);
   }
 
   void AddLine(const Text& line) {
     if (static_cast<int>(page_.size()) == kRowsPerPage) {
       FinishPage();
-      DrawScreenFrame(game_);
+      DrawScreenFrame(game_.console);
     }
-    const ShellSettings& shell = game_.shell;
+    const ScreenLayout& layout = game_.console.layout;
     // Markup is drawn as it stands: these texts are not console lines.
     game_.platform.DrawTextAt(
-        line, static_cast<float>(11 * shell.charWidth),
+        line, static_cast<float>(11 * layout.charWidth),
         static_cast<float>((static_cast<int>(page_.size()) + topRow_) *
-                           shell.lineHeight));
+                           layout.lineHeight));
     page_.push_back(line);
   }
 
@@ -41,11 +43,11 @@ class PagedScreen {
     platform.DrawTextAt(
         prompt, static_cast<float>(400 - platform.TextWidthOf(prompt) / 2),
         static_cast<float>((kRowsPerPage + topRow_ + 1) *
-                           game_.shell.lineHeight));
+                           game_.console.layout.lineHeight));
     platform.Flip();
-    if (game_.observer) game_.observer->OnTextPage(page_);
+    if (game_.console.observer) game_.console.observer->OnTextPage(page_);
     page_.clear();
-    WaitForKey(game_);
+    WaitForKey(game_.console);
     platform.DiscardInput();
   }
 
@@ -58,10 +60,11 @@ class PagedScreen {
 }  // namespace
 
 void ShowPagedText(Game& game, const Text& text, int topRow) {
-  const int columnWidth = 800 - 22 * game.shell.charWidth;
+  const int columnWidth = kCanvasWidth - 22 * game.console.layout.charWidth;
   PagedScreen screen(game, topRow);
   for (const Text& segment : SplitText(text, u"/")) {
-    for (const Text& line : WrapSegment(game, segment, columnWidth, true)) {
+    for (const Text& line :
+         WrapSegment(game.platform, segment, columnWidth, true)) {
       screen.AddLine(line);
     }
   }

@@ -17,14 +17,6 @@ void RunMainLoopFrame(Game& game);
 // Serves a pending "endcredits", "roomreload" or "outro".
 void ServePendingFlow(Game& game);
 
-// Polls for any character; serves close requests through ConfirmQuit.
-void WaitForKey(Game& game);
-// The page pause's first wait for "<->" (Platform::WaitKeyPress), unless the
-// observer skips waits.
-void WaitKeyPressUnlessSkipped(Game& game);
-// "Ukončit hru?"; OK ends the program.
-void ConfirmQuit(Game& game);
-
 void RunTitleMenu(Game& game);
 // Fades the music now playing out over about a second, pauses its channel
 // and starts the game track on a new one.

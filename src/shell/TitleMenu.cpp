@@ -2,11 +2,13 @@
 // cycling in the green box on the intro's clock.
 #include <vector>
 
+#include "console/InputWait.h"
 #include "console/Screen.h"
+#include "console/Waits.h"
+#include "game/Game.h"
 #include "media/Platform.h"
-#include "shell/Clock.h"
+#include "media/WrappingInt.h"
 #include "shell/Credits.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 namespace zarvel {
@@ -14,15 +16,15 @@ namespace zarvel {
 namespace {
 
 void DrawMenuScreen(Game& game) {
-  DrawLogoScreen(game);
-  DrawGridBox(game, 3, 8 * game.shell.lineHeight, 48, 48, 128);
+  DrawLogoScreen(game.console);
+  DrawGridBox(game.console, 3, 8 * game.console.layout.lineHeight, 48, 48, 128);
   for (const MenuLine& line : TitleMenuLines()) {
-    DrawCentred(game, line.text, line.row);
+    DrawCentred(game.console, line.text, line.row);
   }
 }
 
 void ReportMenuShown(Game& game) {
-  if (!game.observer) return;
+  if (!game.console.observer) return;
   std::vector<Text> lines;
   int previousRow = 0;
   for (const MenuLine& line : TitleMenuLines()) {
@@ -31,7 +33,7 @@ void ReportMenuShown(Game& game) {
     lines.push_back(line.text);
     previousRow = line.row;
   }
-  game.observer->OnTitleMenu(lines);
+  game.console.observer->OnTitleMenu(lines);
 }
 
 // The credits page of second s of the 12-second cycle, or -1 in the seconds
@@ -49,14 +51,14 @@ enum class MenuChoice { None, Start };
 
 MenuChoice HandleMenuKey(Game& game, int code) {
   if (code == 'S' || code == 's') {
-    if (game.shell.musicOn == 1) FadeToGameMusic(game);
+    if (game.music.on) FadeToGameMusic(game);
     game.platform.Cls();
     return MenuChoice::Start;
   }
   // Leaving from the menu needs no confirmation: the player chose it.
   if (code == 'Q' || code == 'q') game.platform.EndProgram();
   if (code == 'I' || code == 'i') ShowPagedText(game, game.world.legendText, 4);
-  if (code == 'P' || code == 'p') ShowPagedText(game, game.shell.storyText, 4);
+  if (code == 'P' || code == 'p') ShowPagedText(game, game.title.storyText, 4);
   return MenuChoice::None;
 }
 
@@ -65,7 +67,7 @@ MenuChoice HandleMenuKey(Game& game, int code) {
 void RunTitleMenu(Game& game) {
   Platform& platform = game.platform;
   platform.DiscardInput();
-  const InputWaitScope waiting(game, {InputWait::Kind::TitleMenu});
+  const InputWaitScope waiting(game.console, {InputWait::Kind::TitleMenu});
   bool reported = false;
   for (;;) {
     DrawMenuScreen(game);
@@ -76,14 +78,14 @@ void RunTitleMenu(Game& game) {
     const int code = platform.NextChar();
     if (code > 0 && HandleMenuKey(game, code) == MenuChoice::Start) return;
     const int s =
-        MillisSince(game.shell.introClock, platform.ClockMillis()) / 1000;
+        MillisSince(game.title.introClock, platform.ClockMillis()) / 1000;
     const int page = CreditsPageAt(s);
     if (page >= 0) {
       DrawCreditsPage(game, page);
       platform.Flip();
     }
-    if (s > 11) game.shell.introClock = platform.ClockMillis();
-    if (platform.TakeCloseRequest()) ConfirmQuit(game);
+    if (s > 11) game.title.introClock = platform.ClockMillis();
+    if (platform.TakeCloseRequest()) ConfirmQuit(game.platform);
   }
 }
 

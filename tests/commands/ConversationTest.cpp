@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/Commands.h"
-#include "rules/GameFixture.h"
+#include "support/GameFixture.h"
 
 namespace zarvel::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "commands/Commands.h"
-#include "rules/GameFixture.h"
 #include "rules/Rules.h"
+#include "support/GameFixture.h"
 
 namespace zarvel::testing {
 namespace {
@@ -185,8 +185,8 @@ TEST_F(DispatcherTest, DebugAndKeyboardSwitchesReplyByTheirState) {
     DispatchCommand(game, line);
     EXPECT_EQ(Printed(), TextLines({u"", reply, u""})) << TextToUtf8(line);
   }
-  EXPECT_FALSE(game.shell.debugMode);
-  EXPECT_FALSE(game.shell.qwertySwap);
+  EXPECT_FALSE(game.debugMode);
+  EXPECT_FALSE(game.console.qwertySwap);
   EXPECT_EQ(world.commandCount, 6);
 }
 
@@ -204,7 +204,7 @@ TEST_F(DispatcherTest, ScreenModeSwitchesReopenTheScreenOnlyWhenNeeded) {
   platform.OpenScreen(800, 600, 0, 60);
   const FontHandle font =
       platform.LoadFontResource("incbin::font/Ubuntu-C.ttf", 20, true);
-  game.shell.font = font;
+  game.display.font = font;
   DispatchCommand(game, u"window");
   EXPECT_EQ(Printed()[1],
             u"Vem si tabletku na nervy, hra běží už dávno v okně.");
@@ -216,7 +216,7 @@ TEST_F(DispatcherTest, ScreenModeSwitchesReopenTheScreenOnlyWhenNeeded) {
             u"se vrátíš příkazem window.");
   EXPECT_EQ(platform.screensOpened(), 2);
   EXPECT_EQ(platform.screenDepth(), 32);
-  EXPECT_TRUE(game.shell.fullscreen);
+  EXPECT_TRUE(game.display.fullscreen);
   EXPECT_EQ(platform.renderer().blend(), BlendMode::Alpha);
   EXPECT_EQ(platform.renderer().font(), platform.font(font));
 
@@ -230,7 +230,7 @@ TEST_F(DispatcherTest, ScreenModeSwitchesReopenTheScreenOnlyWhenNeeded) {
             u"fullscreen.");
   EXPECT_EQ(platform.screensOpened(), 3);
   EXPECT_EQ(platform.screenDepth(), 0);
-  EXPECT_FALSE(game.shell.fullscreen);
+  EXPECT_FALSE(game.display.fullscreen);
   EXPECT_EQ(platform.renderer().blend(), BlendMode::Alpha);
 }
 
@@ -238,10 +238,10 @@ TEST_F(DispatcherTest, MusicCommandsPauseAndResumeTheMusicChannel) {
   RegisterEmbeddedResources();
   const SoundHandle track =
       platform.LoadSound("incbin::msx/brighter_sides.ogg", true);
-  game.shell.musicChannel = platform.Play(track);
-  ASSERT_NE(game.shell.musicChannel, 0);
+  game.music.channel = platform.Play(track);
+  ASSERT_NE(game.music.channel, 0);
   const auto paused = [&] {
-    return platform.channel(game.shell.musicChannel)->paused;
+    return platform.channel(game.music.channel)->paused;
   };
   DispatchCommand(game, u"hudba");
   EXPECT_EQ(Printed()[1],
@@ -251,14 +251,14 @@ TEST_F(DispatcherTest, MusicCommandsPauseAndResumeTheMusicChannel) {
   DispatchCommand(game, u"ticho");
   EXPECT_EQ(Printed()[1], u"Hudba vypnuta...");
   EXPECT_TRUE(paused());
-  EXPECT_EQ(game.shell.musicOn, 0);
+  EXPECT_FALSE(game.music.on);
   DispatchCommand(game, u"ticho");
   EXPECT_EQ(Printed()[1],
             u"Cywe ty si jeblej ne? Nic už nehraje, tak asi nic nevypnu, ne?");
   DispatchCommand(game, u"hudba");
   EXPECT_EQ(Printed()[1], u"Hudba zapnuta...");
   EXPECT_FALSE(paused());
-  EXPECT_EQ(game.shell.musicOn, 1);
+  EXPECT_TRUE(game.music.on);
 }
 
 TEST_F(DispatcherTest, LegendDictionaryAndHelpPrintTheirTexts) {

@@ -5,8 +5,9 @@
 
 #include "commands/Commands.h"
 #include "console/Console.h"
-#include "rules/GameFixture.h"
+#include "console/Prompts.h"
 #include "save/Positions.h"
+#include "support/GameFixture.h"
 
 namespace zarvel::testing {
 namespace {
@@ -29,7 +30,7 @@ class WaitRecorder : public LineRecorder {
 
 class InputWaitTest : public GameFixture {
  protected:
-  InputWaitTest() { game.observer = &waits; }
+  InputWaitTest() { game.console.observer = &waits; }
   static std::string Begin(InputWait::Kind kind, int choices = 0,
                            const std::string& initial = "") {
     return "+" + std::to_string(static_cast<int>(kind)) + " " +
@@ -44,7 +45,7 @@ class InputWaitTest : public GameFixture {
 TEST_F(InputWaitTest, EachWaitIsAnnouncedWithWhatItTakes) {
   using Kind = InputWait::Kind;
   platform.SetKeyLines({"xa{noenter}", "{bs}o", "{esc}{noenter}"});
-  EXPECT_EQ(AskYesNo(game), u"1");
+  EXPECT_TRUE(AskYesNo(game.console));
   EXPECT_EQ(EnterPositionName(game, u"Stará"), u"Staro");
   EXPECT_FALSE(SavePosition(game));
   EXPECT_EQ(waits.waits, (std::vector<std::string>{

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/Console.h"
-#include "console/TestGame.h"
+#include "support/TestConsole.h"
 
 namespace zarvel::testing {
 namespace {
@@ -12,9 +12,9 @@ using Lines = std::vector<std::u16string>;
 
 class ConsolePrintTest : public ::testing::Test {
  protected:
-  TestGame t;
-  Console& console() { return t.game.console; }
-  void Print(const std::u16string& text) { ConsolePrint(t.game, text); }
+  TestConsole t;
+  Console& console() { return t.console; }
+  void Print(const std::u16string& text) { ConsolePrint(t.console, text); }
 };
 
 TEST_F(ConsolePrintTest, SlashesCutLinesAndEmptyPiecesRemain) {
@@ -36,7 +36,7 @@ TEST_F(ConsolePrintTest, LinesScrollUpAndEachIsPresented) {
   EXPECT_EQ(console().lines[17], u"one");
   EXPECT_EQ(console().lines[19], u"three");
   EXPECT_EQ(t.platform.flips, 3);
-  t.observer.skipWaits = true;
+  t.platform.skipKeyWaits = true;
   for (int i = 0; i < 30; ++i) Print(u"x");
   EXPECT_EQ(console().lines[0], u"x");
 }
@@ -52,7 +52,7 @@ TEST_F(ConsolePrintTest, PagePausesAfterTwentyLinesThenEveryNineteen) {
   console().linesSincePause = 1;
   std::vector<int> pausedAfter;
   std::vector<std::u16string> topAtPause;
-  t.observer.skipWaits = true;
+  t.platform.skipKeyWaits = true;
   for (int i = 1; i <= 60; ++i) {
     const int waitsBefore = t.observer.waits;
     Print(u"line " + FormatInt(i));
@@ -92,7 +92,7 @@ TEST_F(ConsolePrintTest, ForcedPauseIsAnEmptyLineWithBothWaits) {
 }
 
 TEST_F(ConsolePrintTest, SkippedWaitsConsumeNoInput) {
-  t.observer.skipWaits = true;
+  t.platform.skipKeyWaits = true;
   console().linesSincePause = 20;
   Print(u"<->");
   EXPECT_EQ(t.observer.waits, 2);
@@ -100,7 +100,7 @@ TEST_F(ConsolePrintTest, SkippedWaitsConsumeNoInput) {
 }
 
 TEST_F(ConsolePrintTest, OpeningQuoteInTheTopLineSetsQuoteSeen) {
-  t.observer.skipWaits = true;
+  t.platform.skipKeyWaits = true;
   Print(u"„Ahoj,“ řekla.");
   EXPECT_FALSE(console().quoteSeen);  // still at the bottom
   for (int i = 0; i < 18; ++i) Print(u"x");

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "console/Console.h"
-#include "console/TestGame.h"
+#include "console/Markup.h"
+#include "support/TestConsole.h"
 
 namespace zarvel::testing {
 namespace {
@@ -26,11 +27,11 @@ std::ostream& operator<<(std::ostream& out, const Glyph& g) {
 
 class MarkupTest : public ::testing::Test {
  protected:
-  TestGame t;
+  TestConsole t;
   // Draws the line and returns its glyphs (all fake characters are 10 px).
   std::vector<Glyph> Draw(const std::u16string& line, int row = 1) {
     t.platform.ClearRecords();
-    DrawConsoleLine(t.game, line, row);
+    DrawConsoleLine(t.console, line, row);
     std::vector<Glyph> glyphs;
     for (const DrawnText& d : t.platform.texts) {
       EXPECT_EQ(d.text.size(), 1u);
@@ -60,7 +61,7 @@ TEST_F(MarkupTest, HighlightedWordEndsAtSpaceStopOrComma) {
 
 TEST_F(MarkupTest, HighlightNeverContinuesIntoTheNextLine) {
   EXPECT_EQ(Colours(u"*ab"), (std::vector<int>{kYellow, kYellow}));
-  EXPECT_EQ(t.game.console.highlightMode, 0);
+  EXPECT_EQ(t.console.highlightMode, 0);
   EXPECT_EQ(Colours(u"c"), (std::vector<int>{kWhite}));
 }
 
@@ -86,26 +87,26 @@ TEST_F(MarkupTest, HoldKeepsTheColourAcrossRowsUntilAHighlightStarts) {
   // The "×" comes inside a yellow word: yellow stays, spaces included.
   EXPECT_EQ(Colours(u"*a×b c"),
             (std::vector<int>{kYellow, kYellow, kYellow, kYellow}));
-  EXPECT_EQ(t.game.console.highlightMode, 2);
+  EXPECT_EQ(t.console.highlightMode, 2);
   EXPECT_EQ(Colours(u"next"),
             (std::vector<int>{kYellow, kYellow, kYellow, kYellow}));
   // A highlighted word ends the hold; the normal mode returns after it.
   EXPECT_EQ(Colours(u"x *y z"),
             (std::vector<int>{kYellow, kYellow, kYellow, kWhite, kWhite}));
-  EXPECT_EQ(t.game.console.highlightMode, 0);
+  EXPECT_EQ(t.console.highlightMode, 0);
 }
 
 TEST_F(MarkupTest, QuoteSeenEndsTheHoldAtTheLineEnd) {
-  t.game.console.quoteSeen = true;
+  t.console.quoteSeen = true;
   EXPECT_EQ(Colours(u"*a×b"), (std::vector<int>{kYellow, kYellow}));
-  EXPECT_EQ(t.game.console.highlightMode, 0);
+  EXPECT_EQ(t.console.highlightMode, 0);
   EXPECT_EQ(Colours(u"c"), (std::vector<int>{kWhite}));
 }
 
 TEST_F(MarkupTest, EmptyAndMarkOnlyLinesDrawNothing) {
   EXPECT_TRUE(Draw(u"").empty());
   EXPECT_TRUE(Draw(u"*%").empty());
-  EXPECT_EQ(t.game.console.highlightMode, 0);
+  EXPECT_EQ(t.console.highlightMode, 0);
 }
 
 TEST_F(MarkupTest, RowsArePlacedAtTheirPitch) {

@@ -6,10 +6,10 @@
 
 #include "console/CommandLine.h"
 #include "console/Console.h"
+#include "console/Markup.h"
 #include "console/Screen.h"
 #include "media/Resources.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 
 namespace zarvel::testing {
 namespace {
@@ -22,7 +22,7 @@ const Rgb kBarGrey{28, 28, 28};
 class ScreenPixelsTest : public ::testing::Test {
  protected:
   HeadlessPlatform platform;
-  Game game{platform};
+  Console console{platform};
 
   void SetUp() override {
     RegisterEmbeddedResources();
@@ -30,9 +30,9 @@ class ScreenPixelsTest : public ::testing::Test {
     platform.SelectFont(
         platform.LoadFontResource("incbin::font/Ubuntu-C.ttf", 20, true));
     platform.SetBlend(BlendMode::Alpha);
-    game.shell.lineHeight = platform.FontHeight();
-    game.shell.charWidth = platform.TextWidthOf(u"Z");
-    game.shell.logoImage =
+    console.layout.lineHeight = platform.FontHeight();
+    console.layout.charWidth = platform.TextWidthOf(u"Z");
+    console.layout.logoImage =
         platform.LoadImageResource("incbin::gfx/zarvellogo.png");
   }
 
@@ -77,7 +77,7 @@ class ScreenPixelsTest : public ::testing::Test {
 };
 
 TEST_F(ScreenPixelsTest, GameScreenBandsAndLines) {
-  RedrawScreen(game);
+  RedrawScreen(console);
   EXPECT_EQ(At(10, 20), kBlack);
   EXPECT_EQ(At(10, 4), kWhite);
   EXPECT_EQ(At(799, 37), kWhite);
@@ -90,8 +90,8 @@ TEST_F(ScreenPixelsTest, GameScreenBandsAndLines) {
   EXPECT_EQ(platform.renderer().color(), kWhite);
   // The logo sits between the header lines, ending four "Z" widths before
   // the right edge.
-  const ImageSize logo = platform.GetImageSize(game.shell.logoImage);
-  const int logoLeft = 800 - logo.width - 4 * game.shell.charWidth;
+  const ImageSize logo = platform.GetImageSize(console.layout.logoImage);
+  const int logoLeft = 800 - logo.width - 4 * console.layout.charWidth;
   int lit = 0;
   for (int y = 8; y < 8 + logo.height; ++y) {
     for (int x = logoLeft; x < logoLeft + logo.width; ++x)
@@ -106,7 +106,7 @@ TEST_F(ScreenPixelsTest, GameScreenBandsAndLines) {
 
 TEST_F(ScreenPixelsTest, HighlightedWordIsYellowUpToItsFullStop) {
   ClearConsoleBand();
-  DrawConsoleLine(game, u"*slovník. a", 3);
+  DrawConsoleLine(console, u"*slovník. a", 3);
   const int wordEnd = 22 + platform.TextWidthOf(u"slovník");
   const Rgb word = StrokeColour(22, wordEnd, 3);
   EXPECT_GT(word.r, 200);
@@ -124,7 +124,7 @@ TEST_F(ScreenPixelsTest, HighlightedWordIsYellowUpToItsFullStop) {
 
 TEST_F(ScreenPixelsTest, CentredLineIsPlacedAsItsMarksAreRemoved) {
   ClearConsoleBand();
-  DrawConsoleLine(game, u"% *T *H *E   *E *N *D", 10);
+  DrawConsoleLine(console, u"% *T *H *E   *E *N *D", 10);
   const auto [left, right] = InkSpan(10);
   // The centring offset is taken afresh at every letter from the line as it
   // stands then: at "T" the later marks still count, at "D" none is left,
@@ -141,9 +141,9 @@ TEST_F(ScreenPixelsTest, CentredLineIsPlacedAsItsMarksAreRemoved) {
 }
 
 TEST_F(ScreenPixelsTest, CursorIsAYellowBlockAfterTheLine) {
-  RedrawScreen(game);
-  game.shell.inputLine = u"sever";
-  DrawCommandLine(game);  // the virtual clock is at an even half-second
+  RedrawScreen(console);
+  console.inputLine = u"sever";
+  DrawCommandLine(console);  // the virtual clock is at an even half-second
   const int x =
       22 + platform.TextWidthOf(u"sever") + 1 + platform.TextWidthOf(u">");
   const Rgb yellow{255, 255, 0};
@@ -154,10 +154,10 @@ TEST_F(ScreenPixelsTest, CursorIsAYellowBlockAfterTheLine) {
 }
 
 TEST_F(ScreenPixelsTest, PauseBarCoversTheInputArea) {
-  RedrawScreen(game);
-  game.shell.inputLine = u"sever";
-  DrawCommandLine(game);
-  DrawPauseBar(game);
+  RedrawScreen(console);
+  console.inputLine = u"sever";
+  DrawCommandLine(console);
+  DrawPauseBar(platform);
   const int promptWidth =
       platform.TextWidthOf(u"stiskni prosím nějakou klávesu");
   int left = 800, right = -1;

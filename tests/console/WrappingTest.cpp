@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "console/Console.h"
-#include "console/TestGame.h"
+#include "console/Wrapping.h"
+#include "support/TestConsole.h"
 
 namespace zarvel::testing {
 namespace {
@@ -11,11 +12,11 @@ using Lines = std::vector<std::u16string>;
 
 class WrappingTest : public ::testing::Test {
  protected:
-  TestGame t;
+  TestConsole t;
   std::u16string Word(int pixels) { return WordOfWidth(t.platform, pixels); }
   Lines Wrap(const std::u16string& segment, int width = kWrapWidth,
              bool onlyWhenWider = false) {
-    return WrapSegment(t.game, segment, width, onlyWhenWider);
+    return WrapSegment(t.platform, segment, width, onlyWhenWider);
   }
 };
 

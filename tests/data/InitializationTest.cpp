@@ -2,8 +2,8 @@
 // trimmed versus integer values, players, and the stock replies.
 #include <vector>
 
-#include "data/DataFixtures.h"
 #include "data/World.h"
+#include "support/DataFixtures.h"
 
 namespace zarvel {
 namespace {

@@ -1,8 +1,8 @@
 // The items file (rows by id) and the locations file (six-line records).
 #include <vector>
 
-#include "data/DataFixtures.h"
 #include "data/World.h"
+#include "support/DataFixtures.h"
 
 namespace zarvel {
 namespace {

@@ -3,40 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "data/DataFixtures.h"
 #include "data/World.h"
-#include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
+#include "support/TinyDataFixture.h"
 
 namespace zarvel {
 namespace {
 
-class LoadWorldTest : public ResourceFixture {
+class LoadWorldTest : public TinyDataFixture {
  protected:
-  void SetUp() override {
-    UseDataFile(kInitFile,
-                "kompas=1\r\nbatoh=3\r\noldskul=true\r\nhrac=1\r\npl=1/4\r\n"
-                "plm=1/muž\r\nseverano_muz=Jdeš na sever.\r\n");
-    UseDataFile(kItemsFile,
-                "0;0;null;null;null\r\n1;4;lampu;lampu;movable\r\n"
-                "2;1000;klíč;klíč;movable");
-    UseDataFile(kLocationsFile,
-                "<lokace 4>\r\n4\r\n\r\n\r\n0,0,0,0,0,0\r\nSklep.\r\n");
-    UseDataFile(kExamineFile, "---\r\nlampu\r\npr=1/M\r\n\r\nLampa.\r\n");
-    UseDataFile(kUseFile, "---\r\nklíč\r\npr=2/I\r\nsc=1\r\nCvak.\r\n");
-    UseDataFile(kInventoryEventsFile, "---\r\npr=2/I\r\n\r\nNeseš klíč.\r\n");
-    UseDataFile(kEventsFile, "---\r\nrm=4\r\ncnt=1/on\r\n\r\n");
-    UseDataFile(kTakeRulesFile, "---\r\nlampu\r\nrm=4\r\n\r\n1\r\nNe.\r\n");
-    UseDataFile(kDropRulesFile, "---\r\nklíč\r\nrm=4\r\n\r\n0\r\nCink.\r\n");
-    UseDataFile(kLegendFile, "x\r\n\r\ny");
-    UseDataFile(kDictionaryFile, "a\r\nb\r\n");
-    UseDataFile(kIntroFile, "I1\r\nI2\r\n");
-    UseDataFile(kOutroFile, "O\r\n");
-    UseDataFile(kHelpFile, "h1\nh2");
-    UseDataFile(kDialoguesFile,
-                "---\r\nkuchaře\r\npr=1/M\r\n1\r\nCesta?\r\nKudy?\r\n"
-                "Tudy.\r\n0\r\n\r\n");
-  }
   // Stop-check calls of one load with a check that never stops.
   static constexpr int kInterruptibleSteps =
       1 + 1 + 1 + 1 + 1 + 1 + 1  // records
@@ -147,30 +121,6 @@ TEST_F(LoadWorldTest, CurrentPlayerWithoutRoomOrOutsideTheTable) {
 
 // The game's check: Escape held stops every interruptible file; a close
 // request stops only the file being read, because the look takes it.
-TEST_F(LoadWorldTest, GameStopsOnEscapeOrTakesOneCloseRequest) {
-  HeadlessPlatform platform;
-  Game game(platform);
-  platform.SetKeyLines({"{esc}{noenter}"});
-  ASSERT_EQ(platform.NextChar(), 27);
-  LoadWorld(game);
-  EXPECT_EQ(game.world.locationVariants.slots[0].description, u"");
-  EXPECT_EQ(game.world.dropRules.slots[0].text, u"");
-  EXPECT_EQ(game.world.dictionaryText, u"");
-
-  platform.SetKeyLines({"{close}{noenter}"});
-  platform.DiscardInput();  // Escape is up again
-  platform.NextChar();
-  ASSERT_TRUE(platform.keyboard().closeRequestPending());
-  LoadWorld(game);
-  EXPECT_FALSE(platform.keyboard().closeRequestPending());
-  EXPECT_EQ(game.world.locationVariants.slots[0].description, u"");
-  EXPECT_EQ(game.world.examineRules.slots[0].text, u"Lampa.");
-  EXPECT_EQ(game.world.dictionaryText, u"a/b/");
-
-  LoadWorld(game);  // nothing pending: a whole load
-  EXPECT_EQ(game.world.locationVariants.slots[0].description, u"Sklep.");
-}
-
 // The data compiled into the program loads into a playable world.
 TEST(EmbeddedData, LoadsIntoAPlayableWorld) {
   RegisterEmbeddedResources();

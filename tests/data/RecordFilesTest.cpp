@@ -2,8 +2,8 @@
 // skipped, fields trimmed, taken purely by position.
 #include <vector>
 
-#include "data/DataFixtures.h"
 #include "data/World.h"
+#include "support/DataFixtures.h"
 
 namespace zarvel {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "data/DataFixtures.h"
 #include "data/World.h"
+#include "support/DataFixtures.h"
 
 namespace zarvel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "rules/GameFixture.h"
 #include "rules/Rules.h"
+#include "support/GameFixture.h"
 
 namespace zarvel::testing {
 namespace {
@@ -16,8 +16,8 @@ TEST_F(EventsTest, RunningCountersAdvanceByOnePerPass) {
   world.counters[2] = {u"off", 9};
   world.counters[3] = {u"on ", 0};  // only "on" exactly runs
   world.counters[999] = {u"on", -1};
-  RunRoomEvents(game, 0);
-  RunRoomEvents(game, 1);
+  RunRoomEvents(game);
+  RunRoomEventsAfterExamine(game);
   EXPECT_EQ(world.counters[0].value, 2);
   EXPECT_EQ(world.counters[1].value, 6);
   EXPECT_EQ(world.counters[2].value, 9);
@@ -29,7 +29,7 @@ TEST_F(EventsTest, InventoryEventsDoNotMoveTheClock) {
   world.counters[1] = {u"on", 4};
   AddEvent(world.inventoryEvents, u"cnt=1/4", u"", u"Plášť tě hřeje.");
   AddEvent(world.inventoryEvents, u"", u"", u"Nikdy.");  // empty: never
-  RunInventoryEvents(game, 0);
+  RunInventoryEvents(game);
   EXPECT_EQ(world.counters[1].value, 4);
   EXPECT_EQ(Printed(), TextLines({u"", u"Plášť tě hřeje."}));
 }
@@ -41,11 +41,11 @@ TEST_F(EventsTest, EveryHoldingEventFiresOnceInFileOrder) {
   AddEvent(world.events, u"pr=5/2000", u"pr=5/2001", u"První krok.");
   // Sees the effect of the event before it in the same pass.
   AddEvent(world.events, u"pr=5/2001", u"sc=1", u"Vidí první krok.");
-  RunRoomEvents(game, 0);
+  RunRoomEvents(game);
   EXPECT_EQ(Printed(),
             TextLines({u"", u"První krok.", u"", u"Vidí první krok."}));
   EXPECT_EQ(world.items[5].location, 2001);
-  RunRoomEvents(game, 0);
+  RunRoomEvents(game);
   EXPECT_EQ(Printed(), TextLines({u"", u"Druhý krok."}));
   EXPECT_EQ(world.items[5].location, 2002);
   EXPECT_EQ(world.score, 1);
@@ -55,7 +55,7 @@ TEST_F(EventsTest, AfterAnExamineTextsShowOnlyWithAFlowRequestPending) {
   AddEvent(world.events, u"rm=1", u"sc=1", u"Tiše.");
   AddEvent(world.events, u"rm=1", u"endcredits", u"Konec.");
   AddEvent(world.events, u"rm=1", u"", u"Po konci.");
-  RunRoomEvents(game, 1);
+  RunRoomEventsAfterExamine(game);
   EXPECT_EQ(world.score, 1);  // effects apply all the same
   EXPECT_EQ(Printed(), TextLines({u"", u"Konec.", u"", u"Po konci."}));
 }
@@ -70,12 +70,12 @@ TEST_F(EventsTest, TimerStrikesInTheSeventhPassAfterItStarted) {
   AddEvent(world.events, u"cnt_st=1/on", u"pr=61/M", u"");
   AddEvent(world.events, u"cnt=1/7", u"cnt_st=1/off;cnt=1/0;endcredits",
            u"Démon udeřil.");
-  RunRoomEvents(game, 0);  // starts the counter, still 0 in this pass
+  RunRoomEvents(game);  // starts the counter, still 0 in this pass
   EXPECT_EQ(world.counters[1].value, 0);
   world.currentRoom = 3;  // the player walks on, the demon follows
   int passes = 0;
   while (world.pendingFlow.empty() && passes < 20) {
-    RunRoomEvents(game, 0);
+    RunRoomEvents(game);
     ++passes;
   }
   EXPECT_EQ(passes, 7);
@@ -87,10 +87,10 @@ TEST_F(EventsTest, TimerStrikesInTheSeventhPassAfterItStarted) {
 TEST_F(EventsTest, EventTableWalkStopsAtTheRecordCount) {
   AddEvent(world.events, u"rm=1", u"sc=1", u"");
   world.events.slots[1] = {u"rm=1", u"sc=100", u"Stará."};  // beyond count
-  RunRoomEvents(game, 0);
+  RunRoomEvents(game);
   EXPECT_EQ(world.score, 1);
   world.events.count = 123456;  // a count larger than the table
-  RunRoomEvents(game, 0);
+  RunRoomEvents(game);
   EXPECT_EQ(world.score, 102);
 }
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "rules/GameFixture.h"
 #include "rules/Rules.h"
+#include "support/GameFixture.h"
 
 namespace zarvel::testing {
 namespace {

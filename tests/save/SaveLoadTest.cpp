@@ -4,35 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "commands/Commands.h"
 #include "rules/Rules.h"
 #include "save/Positions.h"
-#include "save/PositionsFixture.h"
+#include "support/PositionsFixture.h"
 
 namespace zarvel::testing {
 namespace {
 
-class SaveTest : public PositionsFixture {
- protected:
-  SaveTest() {
-    world.itemCount = 2;
-    world.items[1].location = 4;
-    world.items[2].location = 1000;
-    world.currentRoom = 7;
-    world.score = 15;
-    world.commandCount = 42;
-    world.counters[2] = {u"on", 5};
-  }
-
-  static std::vector<Text> FreeMenu() {
-    std::vector<Text> lines = {u"Vyber si pozici k uložení...", u""};
-    for (int n = 1; n <= 9; ++n) {
-      lines.push_back(FormatInt(n) + u". < volná pozice > ");
-    }
-    lines.push_back(u"");
-    return lines;
-  }
-};
+class SaveTest : public SaveFixture {};
 
 TEST_F(SaveTest, SavesANamedPositionAsOneBytePerCharacter) {
   Keys({"1", "Sklep á"});
@@ -65,23 +44,6 @@ TEST_F(SaveTest, SlotKeysAreExactAndEscapeCancels) {
   EXPECT_FALSE(SavePosition(game));
   EXPECT_EQ(Printed().back(), u"Ukládání přerušeno...");
   for (int n = 1; n <= 9; ++n) EXPECT_FALSE(Exists(SlotFileName(n)));
-}
-
-TEST_F(SaveTest, DispatcherPrintsTheSuccessLineOnlyAfterAWrite) {
-  Keys({"{esc}{noenter}"});
-  DispatchCommand(game, u"save");
-  std::vector<Text> printed = Printed();
-  EXPECT_EQ(printed[printed.size() - 2], u"Ukládání přerušeno...");
-  EXPECT_EQ(printed.back(), u"");
-  Keys({"č", "Pokus"});
-  DispatchCommand(game, u"ulož");
-  printed = Printed();
-  EXPECT_EQ(
-      std::vector<Text>(printed.end() - 3, printed.end()),
-      TextLines({u"Vlož jméno pozice:", u"Pozice byla úspěšně uložena…", u""}));
-  // The file holds the count from before this command was counted.
-  EXPECT_NE(FileBytes("pozice_04.sav").find("prikaz=43\r"), std::string::npos);
-  EXPECT_EQ(world.commandCount, 44);
 }
 
 TEST_F(SaveTest, SavingOverANamedSlotStartsFromItsName) {
@@ -121,35 +83,16 @@ TEST_F(SaveTest, NameEntryPresentsOneFramePerPassAndEchoesNothing) {
   EXPECT_TRUE(Printed().empty());
 }
 
-TEST_F(SaveTest, AFailedWriteIsReportedAndNotCountedAsSaved) {
-  // A directory where the slot file should be cannot be written by anyone.
-  std::filesystem::create_directory("pozice_03.sav");
-  Keys({"3", "Pokus"});
-  ::testing::internal::CaptureStderr();
-  DispatchCommand(game, u"save");
-  const std::string told = ::testing::internal::GetCapturedStderr();
-  const std::vector<Text> printed = Printed();
-  EXPECT_EQ(printed[5], u"3. < volná pozice > ");
-  EXPECT_EQ(
-      std::vector<Text>(printed.end() - 3, printed.end()),
-      TextLines({u"Vlož jméno pozice:",
-                 u"Pozici se nepodařilo uložit, disk asi stávkuje.", u""}));
-  // Standard error names the file and the folder it was meant for.
-  EXPECT_EQ(told, "zarvel: cannot write pozice_03.sav in the folder " +
-                      std::filesystem::current_path().string() +
-                      " (a folder has its name)\n");
-}
-
 TEST_F(SaveTest, AReadOnlySlotIsShownFreeAndRefusesTheSave) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
   WriteBytes("pozice_08.sav", "Zamčená\r");
-  ::chmod("pozice_08.sav", 0444);
+  ::chmod(Path("pozice_08.sav").c_str(), 0444);
   Keys({"8", "Nová"});
   ::testing::internal::CaptureStderr();
   EXPECT_FALSE(SavePosition(game));
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "zarvel: cannot write pozice_08.sav in the folder " +
-                std::filesystem::current_path().string() +
+                std::filesystem::path(Path("x")).parent_path().string() +
                 " (Permission denied)\n");
   const std::vector<Text> printed = Printed();
   EXPECT_EQ(printed[9], u"8. < volná pozice > ");
@@ -157,17 +100,7 @@ TEST_F(SaveTest, AReadOnlySlotIsShownFreeAndRefusesTheSave) {
   EXPECT_EQ(FileBytes("pozice_08.sav"), "Zamčená\r");
 }
 
-// Loading goes through LoadWorld, so these use the small test world.
-class LoadTest : public PositionsFixture {
- protected:
-  void SetUp() override {
-    PositionsFixture::SetUp();
-    UseTinyWorld();
-    LoadWorld(game);
-    EnterLocation(game, true);
-    Printed();
-  }
-};
+class LoadTest : public LoadFixture {};
 
 TEST_F(LoadTest, NoPositionFiles) {
   LoadPosition(game);
@@ -199,25 +132,6 @@ TEST_F(LoadTest, OnlyNamelessPositionsLeaveOnlyEscape) {
   EXPECT_EQ(world.score, 3);
 }
 
-TEST_F(LoadTest, RestoresAPositionOverAFreshWorldAndEntersQuietly) {
-  world.items[4].location = 1000;  // the knife is carried before the load
-  WriteBytes("pozice_01.sav",
-             "Kuchyň\rpr=1/1000\rscore=15\rlokace=2\rprikaz=42\r"
-             "cnt=1/2\rcnt_st=1/on\rpl=1/2\r");
-  Keys({"1"});
-  DispatchCommand(game, u"načti");
-  EXPECT_EQ(Printed().back(), u"");
-  EXPECT_EQ(world.items[1].location, 1000);
-  EXPECT_EQ(world.items[4].location, 0);  // not in the file: from the data
-  EXPECT_EQ(world.currentRoom, 2);
-  EXPECT_EQ(world.players[1].room, u"2");
-  EXPECT_EQ(world.currentExits, (std::array<int, 6>{0, 1, 0, 0, 0, 0}));
-  EXPECT_EQ(world.counters[1].value, 2);  // a quiet entry moves no clock
-  EXPECT_EQ(world.score, 15);
-  EXPECT_EQ(world.commandCount, 43);  // the load itself is counted
-  EXPECT_EQ(game.savedPlayerRooms[1], 2);
-}
-
 TEST_F(LoadTest, SaveThenLoadRoundTripsThroughTheFile) {
   world.items[1].location = 1000;
   world.items[5].location = 2000;
@@ -246,7 +160,7 @@ TEST_F(LoadTest, AFileThatVanishedBeforeTheKeyLeavesTheWorldAlone) {
   platform.SetKeyLineSource([&]() -> std::optional<std::string> {
     if (asked) return std::nullopt;
     asked = true;
-    std::filesystem::remove("pozice_03.sav");
+    std::filesystem::remove(Path("pozice_03.sav"));
     return "1";
   });
   LoadPosition(game);

@@ -1,9 +1,9 @@
 // The intro: the skip hint, the title-card schedule and the Escape skip.
 #include <gtest/gtest.h>
 
-#include "console/TestGame.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Shell.h"
+#include "support/TestGame.h"
 
 namespace zarvel::testing {
 namespace {
@@ -53,32 +53,6 @@ TEST(IntroTest, OtherKeysAreConsumedAndTheCardsPlayOn) {
   PlayIntro(t.game);
   EXPECT_EQ(t.platform.imagesLoaded.size(), 9u);
   EXPECT_TRUE(t.platform.keys.empty());
-}
-
-TEST(WaitForKeyTest, AnyCharacterEndsItAndCloseRequestsAreAsked) {
-  TestGame t;
-  t.platform.closeRequests = 1;
-  t.platform.batches = {u"",
-                        u"\x1b"
-                        u"q"};  // one empty poll, then keys
-  WaitForKey(t.game);
-  EXPECT_EQ(t.platform.confirms, std::vector<std::u16string>{u"Ukončit hru?"});
-  EXPECT_EQ(t.platform.keys, std::deque<int>{'q'}) << "one character taken";
-  t.platform.closeRequests = 1;
-  t.platform.confirmAnswer = true;
-  t.platform.keys.clear();
-  EXPECT_THROW(WaitForKey(t.game), ProgramEnded);
-}
-
-TEST(WaitForKeyTest, TheObserverCanSkipWaitsWithoutTakingInput) {
-  TestGame t;
-  t.observer.skipWaits = true;
-  t.platform.Type(u"k");
-  WaitForKey(t.game);
-  WaitKeyPressUnlessSkipped(t.game);
-  EXPECT_EQ(t.observer.waits, 2);
-  EXPECT_EQ(t.platform.keys, std::deque<int>{'k'});
-  EXPECT_EQ(t.platform.waitKeyPresses, 0);
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "console/Console.h"
-#include "console/TestGame.h"
-#include "shell/FixtureWorld.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Shell.h"
+#include "support/FixtureWorld.h"
+#include "support/TestGame.h"
 
 namespace zarvel::testing {
 namespace {
@@ -30,8 +30,8 @@ class ShellFlowTest : public ::testing::Test {
   void SetUp() override {
     UseFixtureWorld(CellarWorldFolder());
     observer.platform = &platform;
-    observer.skipWaits = true;
-    game.observer = &observer;
+    platform.skipKeyWaits = true;
+    game.console.observer = &observer;
   }
   void TearDown() override { ClearResourceOverrides(); }
   void StartGame() {
@@ -50,9 +50,9 @@ class ShellFlowTest : public ::testing::Test {
 
 TEST_F(ShellFlowTest, StartUpDescribesTheStartLocationBetweenEmptyLines) {
   StartUp(game);
-  EXPECT_EQ(game.shell.lineHeight, 23);
-  EXPECT_EQ(game.shell.charWidth, 10);
-  EXPECT_EQ(game.shell.storyText, u"Ve sklepě je tma.\r/A krysy.\r//");
+  EXPECT_EQ(game.console.layout.lineHeight, 23);
+  EXPECT_EQ(game.console.layout.charWidth, 10);
+  EXPECT_EQ(game.title.storyText, u"Ve sklepě je tma.\r/A krysy.\r//");
   ASSERT_GE(observer.lines.size(), 3u);
   EXPECT_EQ(observer.lines.front(), u"");
   EXPECT_EQ(observer.lines[1], u"Sklep. Stojí tu stará *skříň.");
@@ -66,10 +66,10 @@ TEST_F(ShellFlowTest, OneCharacterPerFrameActsAfterThePresentation) {
   platform.Type(u"ab");
   const int flips = platform.flips;
   RunMainLoopFrame(game);
-  EXPECT_EQ(game.shell.inputLine, u"a");
+  EXPECT_EQ(game.console.inputLine, u"a");
   EXPECT_EQ(platform.flips, flips + 1);
   RunMainLoopFrame(game);
-  EXPECT_EQ(game.shell.inputLine, u"ab");
+  EXPECT_EQ(game.console.inputLine, u"ab");
 }
 
 TEST_F(ShellFlowTest, ACommandIsEchoedFramedAndDispatched) {
@@ -78,7 +78,21 @@ TEST_F(ShellFlowTest, ACommandIsEchoedFramedAndDispatched) {
   EXPECT_EQ(observer.lines,
             (Lines{u">i", u"", u"Neseš zápalky.", u"",
                    u"Zápalky máš v kapse, kdyby byla tma.", u""}));
-  EXPECT_EQ(game.shell.inputLine, u"");
+  EXPECT_EQ(game.console.inputLine, u"");
+}
+
+TEST_F(ShellFlowTest, DebugModeAddsFourLinesAfterEachCommand) {
+  StartGame();
+  game.debugMode = true;
+  game.world.currentRoom = 7;
+  game.world.Item(61)->location = 1003;
+  game.world.CounterAt(1)->state = u"on";
+  game.world.CounterAt(1)->value = -4;
+  TypeAndRun(u"xyz\r");
+  const auto& lines = observer.lines;
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(Lines(lines.end() - 4, lines.end()),
+            (Lines{u"RM: 7", u"P:1003", u"on", u"-4"}));
 }
 
 TEST_F(ShellFlowTest, GameOverPrintsTheBannerThenStartsAgainAtOnce) {
@@ -123,12 +137,12 @@ TEST_F(ShellFlowTest, OutroLeadsThroughTheTitleMenuToANewGame) {
 
 TEST_F(ShellFlowTest, ConsoleAndSettingsSurviveANewGame) {
   StartGame();
-  game.shell.qwertySwap = true;
+  game.console.qwertySwap = true;
   game.world.score = 5;
   const Console before = game.console;
   game.world.pendingFlow = u"endcredits";
   RunMainLoopFrame(game);
-  EXPECT_TRUE(game.shell.qwertySwap);
+  EXPECT_TRUE(game.console.qwertySwap);
   EXPECT_EQ(game.world.score, 5);
   // The old lines scrolled up but are still there above the new ones.
   EXPECT_EQ(game.console.lines[0], before.lines[observer.lines.size()]);

@@ -2,9 +2,9 @@
 // paged story and information screens.
 #include <gtest/gtest.h>
 
-#include "console/TestGame.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Shell.h"
+#include "support/TestGame.h"
 
 namespace zarvel::testing {
 namespace {
@@ -20,11 +20,11 @@ class TitleMenuTest : public ::testing::Test {
  protected:
   TestGame t;
   void SetUp() override {
-    t.game.shell.lineHeight = 23;
-    t.game.shell.charWidth = 10;
-    t.game.shell.introClock = t.platform.now;
-    t.game.shell.musicChannel = 7;
-    t.game.shell.gameTrack = 2;
+    t.game.console.layout.lineHeight = 23;
+    t.game.console.layout.charWidth = 10;
+    t.game.title.introClock = t.platform.now;
+    t.game.music.channel = 7;
+    t.game.music.gameTrack = 2;
   }
 };
 
@@ -39,18 +39,18 @@ TEST_F(TitleMenuTest, StartFadesTheMusicOutAndPlaysTheGameTrack) {
   EXPECT_EQ(t.platform.pausedCalls,
             (std::vector<std::pair<int, bool>>{{7, true}}));
   EXPECT_EQ(t.platform.played, std::vector<int>{2});
-  EXPECT_NE(t.game.shell.musicChannel, 7);
+  EXPECT_NE(t.game.music.channel, 7);
   EXPECT_EQ(t.observer.menus.size(), 1u);
   EXPECT_EQ(t.observer.menus[0].back(), u"Q - Quit");
 }
 
 TEST_F(TitleMenuTest, StartWithTheMusicOffLeavesItAlone) {
-  t.game.shell.musicOn = 0;
+  t.game.music.on = false;
   t.platform.batches = {u"s"};
   RunTitleMenu(t.game);
   EXPECT_TRUE(t.platform.volumes.empty());
   EXPECT_TRUE(t.platform.played.empty());
-  EXPECT_EQ(t.game.shell.musicChannel, 7);
+  EXPECT_EQ(t.game.music.channel, 7);
 }
 
 TEST_F(TitleMenuTest, QuitEndsWithoutAQuestionButClosingAsks) {
@@ -86,9 +86,9 @@ TEST_F(TitleMenuTest, CreditsPagesFollowTheClockInThreeSecondSteps) {
   for (const Case& c : cases) {
     t.platform.ClearRecords();
     t.platform.flips = 0;
-    t.game.shell.introClock = t.platform.now - c.elapsedMillis;
+    t.game.title.introClock = t.platform.now - c.elapsedMillis;
     t.platform.batches = {u"xS"};  // one full pass, then start
-    t.game.shell.musicOn = 0;
+    t.game.music.on = false;
     RunTitleMenu(t.game);
     if (c.shown) {
       EXPECT_EQ(t.platform.flips, 1) << c.elapsedMillis;
@@ -109,7 +109,7 @@ const DrawnText* FindText(const FakePlatform& platform,
 
 TEST_F(TitleMenuTest, MenuAndCreditsSitOnTheTextGrid) {
   // "Z" is 10 px wide on the fake platform, a row 23 px high.
-  t.game.shell.musicOn = 0;
+  t.game.music.on = false;
   t.platform.batches = {u"xS"};
   RunTitleMenu(t.game);
   const DrawnText* start = FindText(t.platform, u"S - Start hry");
@@ -142,16 +142,16 @@ TEST_F(TitleMenuTest, MenuAndCreditsSitOnTheTextGrid) {
 }
 
 TEST_F(TitleMenuTest, CycleRestartsAfterTwelveSeconds) {
-  t.game.shell.musicOn = 0;
-  t.game.shell.introClock = t.platform.now - 20000;
+  t.game.music.on = false;
+  t.game.title.introClock = t.platform.now - 20000;
   t.platform.batches = {u"xS"};
   RunTitleMenu(t.game);
-  EXPECT_LT(t.platform.now - t.game.shell.introClock, 100);
+  EXPECT_LT(t.platform.now - t.game.title.introClock, 100);
 }
 
 TEST_F(TitleMenuTest, StoryAndInformationOpenPagedScreensThenTheMenuReturns) {
-  t.game.shell.musicOn = 0;
-  t.game.shell.storyText = u"Příběh./";
+  t.game.music.on = false;
+  t.game.title.storyText = u"Příběh./";
   t.game.world.legendText = u"Legenda";
   // Each key after the first answers a page or chooses from the menu.
   t.platform.batches = {u"p", u"k", u"I", u"k", u"S"};

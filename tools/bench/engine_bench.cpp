@@ -10,9 +10,9 @@
 #include "console/CommandLine.h"
 #include "console/Screen.h"
 #include "data/World.h"
+#include "game/Game.h"
 #include "media/Resources.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void FillConsole(zarvel::Game& game) {
   for (int i = 0; i < zarvel::kConsoleRows; ++i) {
     game.console.lines[i] = samples[i % 7];
   }
-  game.shell.inputLine = u"prozkoumej skříň";
+  game.console.inputLine = u"prozkoumej skříň";
 }
 
 void BenchFrame() {
@@ -58,18 +58,18 @@ void BenchFrame() {
   platform.SelectFont(
       platform.LoadFontResource("incbin::font/Ubuntu-C.ttf", 20, true));
   platform.SetBlend(zarvel::BlendMode::Alpha);
-  game.shell.charWidth = platform.TextWidthOf(u"Z");
-  game.shell.lineHeight = platform.FontHeight();
-  game.shell.logoImage =
+  game.console.layout.charWidth = platform.TextWidthOf(u"Z");
+  game.console.layout.lineHeight = platform.FontHeight();
+  game.console.layout.logoImage =
       platform.LoadImageResource("incbin::gfx/zarvellogo.png");
   FillConsole(game);
-  zarvel::RedrawScreen(game);  // glyphs are made on first use
-  zarvel::DrawCommandLine(game);
+  zarvel::RedrawScreen(game.console);  // glyphs are made on first use
+  zarvel::DrawCommandLine(game.console);
   constexpr int kFrames = 300;
   const double start = CpuSeconds();
   for (int i = 0; i < kFrames; ++i) {
-    zarvel::RedrawScreen(game);
-    zarvel::DrawCommandLine(game);
+    zarvel::RedrawScreen(game.console);
+    zarvel::DrawCommandLine(game.console);
   }
   const double spent = CpuSeconds() - start;
   std::printf(

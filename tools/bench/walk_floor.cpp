@@ -9,8 +9,8 @@
 
 #include "KeyInput.h"
 #include "Transcript.h"
+#include "game/Game.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 int main(int argc, char** argv) {
@@ -27,12 +27,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zarvel-walk-floor: %s\n", error.c_str());
     return 2;
   }
-  tty::TranscriptObserver transcript(*platform, stdout, /*raw=*/true,
-                                     /*noPause=*/true);
+  platform->SetSkipKeyWaits(true);
+  tty::TranscriptObserver transcript(*platform, stdout, /*raw=*/true);
   platform->SetOutputSink(
       [&transcript](const std::string& line) { transcript.WriteLine(line); });
   auto game = std::make_unique<Game>(*platform);
-  game->observer = &transcript;
+  game->console.observer = &transcript;
   int status = 0;
   try {
     Main(*game);

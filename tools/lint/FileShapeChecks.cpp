@@ -116,18 +116,19 @@ void CheckLocations(const DataSet& data, Report& report) {
   const auto& variants = data.world->locationVariants;
   for (int r = 0; r < variants.count; ++r) {
     const LocationVariant& v = variants.slots[r];
-    CheckInteger(file, LineOfField(6, r, 1), TrimText(v.room),
-                 "the room number", report);
+    CheckInteger(file, LineOfField(kLocationRecordLines, r, 1),
+                 TrimText(v.room), "the room number", report);
     const std::vector<Text> exits = SplitText(v.exits, u",");
     bool numbers = exits.size() == 6;
     for (const Text& exit : exits) numbers = numbers && IsInteger(exit);
     if (!numbers) {
-      Error(report, file, LineOfField(6, r, 4),
+      Error(report, file, LineOfField(kLocationRecordLines, r, 4),
             "the exits " + Quoted(v.exits) +
                 " are not six whole numbers (north, south, east, west, up, "
                 "down)");
     }
-    CheckText(file, LineOfField(6, r, 5), v.description, report);
+    CheckText(file, LineOfField(kLocationRecordLines, r, 5), v.description,
+              report);
   }
 }
 
@@ -151,7 +152,8 @@ void CheckEvents(const DataSet& data, FileId id, const TableT& table,
                  Report& report) {
   const DataFile& file = data.file(id);
   for (int r = 0; r < table.count; ++r) {
-    CheckText(file, LineOfField(4, r, 3), table.slots[r].text, report);
+    CheckText(file, LineOfField(kEventRecordLines, r, 3), table.slots[r].text,
+              report);
   }
 }
 
@@ -160,14 +162,16 @@ void CheckDialogues(const DataSet& data, Report& report) {
   const auto& dialogues = data.world->dialogues;
   for (int r = 0; r < dialogues.count; ++r) {
     const DialogueEntry& d = dialogues.slots[r];
-    CheckNoun(file, LineOfField(9, r, 1), d.noun, report);
-    CheckInteger(file, LineOfField(9, r, 3), d.level, "level", report);
-    CheckInteger(file, LineOfField(9, r, 7), d.nextLevel, "nextLevel", report);
+    CheckNoun(file, LineOfField(kDialogueRecordLines, r, 1), d.noun, report);
+    CheckInteger(file, LineOfField(kDialogueRecordLines, r, 3), d.level,
+                 "level", report);
+    CheckInteger(file, LineOfField(kDialogueRecordLines, r, 7), d.nextLevel,
+                 "nextLevel", report);
     for (int f : {4, 5, 6}) {
       const Text& text = f == 4   ? d.optionText
                          : f == 5 ? d.playerLine
                                   : d.reply;
-      CheckText(file, LineOfField(9, r, f), text, report);
+      CheckText(file, LineOfField(kDialogueRecordLines, r, f), text, report);
     }
   }
 }
@@ -273,14 +277,18 @@ void CheckFileShapes(const DataSet& data, Report& report) {
   const World& world = *data.world;
   if (data.has(kLocationsFile)) CheckLocations(data, report);
   if (data.has(kExamineFile)) {
-    CheckRules(data, kExamineFile, 5, world.examineRules, report);
+    CheckRules(data, kExamineFile, kObjectRuleRecordLines, world.examineRules,
+               report);
   }
-  if (data.has(kUseFile)) CheckRules(data, kUseFile, 5, world.useRules, report);
+  if (data.has(kUseFile))
+    CheckRules(data, kUseFile, kObjectRuleRecordLines, world.useRules, report);
   if (data.has(kTakeRulesFile)) {
-    CheckRules(data, kTakeRulesFile, 6, world.takeRules, report);
+    CheckRules(data, kTakeRulesFile, kItemRuleRecordLines, world.takeRules,
+               report);
   }
   if (data.has(kDropRulesFile)) {
-    CheckRules(data, kDropRulesFile, 6, world.dropRules, report);
+    CheckRules(data, kDropRulesFile, kItemRuleRecordLines, world.dropRules,
+               report);
   }
   if (data.has(kInventoryEventsFile)) {
     CheckEvents(data, kInventoryEventsFile, world.inventoryEvents, report);

@@ -33,11 +33,11 @@ void AddEventSites(std::vector<ListSite>& sites, const DataSet& data,
   for (int r = 0; r < table.count; ++r) {
     const EventEntry& event = table.slots[r];
     if (kind == ListKind::kConditions) {
-      AddSite(sites, file, LineOfField(4, r, 1), event.conditions, kind,
-              event.conditions);
+      AddSite(sites, file, LineOfField(kEventRecordLines, r, 1),
+              event.conditions, kind, event.conditions);
     } else {
-      AddSite(sites, file, LineOfField(4, r, 2), event.effects, kind,
-              event.conditions);
+      AddSite(sites, file, LineOfField(kEventRecordLines, r, 2), event.effects,
+              kind, event.conditions);
     }
   }
 }
@@ -52,22 +52,28 @@ std::vector<ListSite> ListSites(const DataSet& data, ListKind kind) {
     const auto& variants = world.locationVariants;
     for (int r = 0; r < variants.count; ++r) {
       const LocationVariant& v = variants.slots[r];
-      AddSite(sites, kLocationsFile, LineOfField(6, r, conditions ? 2 : 3),
+      AddSite(sites, kLocationsFile,
+              LineOfField(kLocationRecordLines, r, conditions ? 2 : 3),
               conditions ? v.conditions : v.effects, kind, v.conditions,
               ParseIntLenient(v.room));
     }
   }
-  AddRuleSites(sites, data, kExamineFile, 5, world.examineRules, kind);
-  AddRuleSites(sites, data, kUseFile, 5, world.useRules, kind);
+  AddRuleSites(sites, data, kExamineFile, kObjectRuleRecordLines,
+               world.examineRules, kind);
+  AddRuleSites(sites, data, kUseFile, kObjectRuleRecordLines, world.useRules,
+               kind);
   AddEventSites(sites, data, kInventoryEventsFile, world.inventoryEvents, kind);
   AddEventSites(sites, data, kEventsFile, world.events, kind);
-  AddRuleSites(sites, data, kTakeRulesFile, 6, world.takeRules, kind);
-  AddRuleSites(sites, data, kDropRulesFile, 6, world.dropRules, kind);
+  AddRuleSites(sites, data, kTakeRulesFile, kItemRuleRecordLines,
+               world.takeRules, kind);
+  AddRuleSites(sites, data, kDropRulesFile, kItemRuleRecordLines,
+               world.dropRules, kind);
   if (data.has(kDialoguesFile)) {
     const auto& dialogues = world.dialogues;
     for (int r = 0; r < dialogues.count; ++r) {
       const DialogueEntry& d = dialogues.slots[r];
-      AddSite(sites, kDialoguesFile, LineOfField(9, r, conditions ? 2 : 8),
+      AddSite(sites, kDialoguesFile,
+              LineOfField(kDialogueRecordLines, r, conditions ? 2 : 8),
               conditions ? d.conditions : d.effects, kind, d.conditions);
     }
   }

@@ -2,24 +2,22 @@
 
 #include <array>
 
+#include "rules/Language.h"
+#include "rules/ListElements.h"
+
 namespace zarvel::lint {
 
 namespace {
 
-constexpr std::array<const char16_t*, 5> kConditionKeywords = {
-    u"rm=", u"pr=", u"cnt=", u"cnt_st=", u"pl="};
-constexpr std::array<const char16_t*, 15> kEffectKeywords = {
-    u"rm=",        u"kompas=", u"sc=", u"pr=",  u"dropall=",
-    u"endcredits", u"outro",   u"s=",  u"j=",   u"v=",
-    u"z=",         u"n=",      u"d=",  u"cnt=", u"cnt_st="};
-
-template <size_t N>
-Text KeywordOf(const Text& element,
-               const std::array<const char16_t*, N>& keywords) {
-  for (const char16_t* keyword : keywords) {
-    if (element.starts_with(keyword)) return keyword;
+// The keyword of the engine's table that the element begins with.
+Text KeywordOf(const Text& element, ListKind kind) {
+  Text argument;
+  if (kind == ListKind::kConditions) {
+    const auto* keyword = FindConditionKeyword(element, argument);
+    return keyword ? keyword->text : Text();
   }
-  return {};
+  const auto* keyword = FindEffectKeyword(element, argument);
+  return keyword ? keyword->text : Text();
 }
 
 bool IsCountedPlace(const Text& place) {
@@ -140,14 +138,12 @@ std::vector<ListElement> SplitList(const Text& list, ListKind kind) {
   for (const Text& text : SplitText(list, u";")) {
     ListElement e;
     e.text = text;
-    e.keyword = kind == ListKind::kConditions
-                    ? KeywordOf(text, kConditionKeywords)
-                    : KeywordOf(text, kEffectKeywords);
+    e.keyword = KeywordOf(text, kind);
     e.argument = text.substr(e.keyword.size());
-    const size_t slash = e.argument.find(u'/');
-    e.hasSlash = slash != Text::npos;
-    e.first = e.hasSlash ? e.argument.substr(0, slash) : e.argument;
-    e.second = e.hasSlash ? e.argument.substr(slash + 1) : Text();
+    const ElementPair pair = SplitPair(e.argument);
+    e.hasSlash = pair.hasSlash;
+    e.first = pair.first;
+    e.second = pair.second;
     elements.push_back(std::move(e));
   }
   return elements;

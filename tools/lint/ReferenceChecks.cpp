@@ -94,20 +94,23 @@ void CheckConversationLevels(const DataSet& data, Report& report) {
     const int level = ParseIntLenient(d.level);
     const int next = ParseIntLenient(d.nextLevel);
     if (next > 0 && !offered[d.noun].contains(next)) {
-      report.Error(kDialoguesFile, path, LineOfField(9, r, 7),
+      report.Error(kDialoguesFile, path,
+                   LineOfField(kDialogueRecordLines, r, 7),
                    "nextLevel " + std::to_string(next) + ": no option for " +
                        Quoted(d.noun) +
                        " is at that level, so the "
                        "conversation waits with nothing to choose");
     }
     if (level > 1 && !ledTo[d.noun].contains(level)) {
-      report.Error(kDialoguesFile, path, LineOfField(9, r, 3),
+      report.Error(kDialoguesFile, path,
+                   LineOfField(kDialogueRecordLines, r, 3),
                    "level " + std::to_string(level) + ": no option for " +
                        Quoted(d.noun) +
                        " leads there, so it is never "
                        "offered");
     } else if (level < 1 && IsInteger(d.level)) {
-      report.Error(kDialoguesFile, path, LineOfField(9, r, 3),
+      report.Error(kDialoguesFile, path,
+                   LineOfField(kDialogueRecordLines, r, 3),
                    "level " + std::to_string(level) +
                        ": conversations start at level 1, so it is never "
                        "offered");

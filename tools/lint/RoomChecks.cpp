@@ -24,18 +24,21 @@ void CheckVariantOrder(const DataSet& data, const RoomGraph& graph,
     int unconditional = -1;
     for (int r : records) {
       if (unconditional >= 0) {
-        report.Error(kLocationsFile, file.path, LineOfField(6, r, 0),
+        report.Error(kLocationsFile, file.path,
+                     LineOfField(kLocationRecordLines, r, 0),
                      "this variant of " + RoomText(room) +
                          " is never described: the unconditional variant on "
                          "line " +
-                         std::to_string(LineOfField(6, unconditional, 0)) +
+                         std::to_string(LineOfField(kLocationRecordLines,
+                                                    unconditional, 0)) +
                          " stands before it");
       } else if (slots[r].conditions.empty()) {
         unconditional = r;
       }
     }
     if (unconditional < 0) {
-      report.Error(kLocationsFile, file.path, LineOfField(6, records.back(), 0),
+      report.Error(kLocationsFile, file.path,
+                   LineOfField(kLocationRecordLines, records.back(), 0),
                    RoomText(room) +
                        " has no unconditional variant: when no condition "
                        "holds, nothing is described");
@@ -84,7 +87,7 @@ void CheckReachable(const DataSet& data, const RoomGraph& graph,
   for (const auto& [room, records] : graph.variants) {
     if (reachable.contains(room)) continue;
     report.Error(kLocationsFile, data.file(kLocationsFile).path,
-                 LineOfField(6, records.front(), 0),
+                 LineOfField(kLocationRecordLines, records.front(), 0),
                  RoomText(room) + " cannot be reached from the start (" +
                      RoomText(graph.start) + ") by exits or \"rm=\" moves");
   }
@@ -99,7 +102,7 @@ struct ItemRow {
 void CheckItemsSeen(const DataSet& data, const std::set<int>& reachable,
                     Report& report) {
   const World& world = *data.world;
-  const int inventory = world.InventoryCode();
+  const int64_t inventory = world.InventoryCode();
   std::map<int, ItemRow> rows;
   const DataFile& items = data.file(kItemsFile);
   for (size_t i = 0; i < items.lines.size(); ++i) {

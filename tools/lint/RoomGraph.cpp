@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "ListSites.h"
+#include "rules/Language.h"
 
 namespace zarvel::lint {
 
@@ -11,14 +12,13 @@ namespace {
 
 constexpr std::array<const char*, 6> kDirections = {"sever", "jih",    "východ",
                                                     "západ", "nahoru", "dolů"};
-constexpr std::array<const char16_t*, 6> kExitEffects = {u"s=", u"j=", u"v=",
-                                                         u"z=", u"n=", u"d="};
-
+// The index into currentExits the effect sets, or -1 for other effects.
 int ExitEffectDirection(const Text& keyword) {
-  for (size_t i = 0; i < kExitEffects.size(); ++i) {
-    if (keyword == kExitEffects[i]) return static_cast<int>(i);
-  }
-  return -1;
+  Text argument;
+  const Keyword<Effect>* effect = FindEffectKeyword(keyword, argument);
+  if (effect == nullptr || !argument.empty()) return -1;
+  const int direction = ExitIndexOf(effect->kind);
+  return direction >= 0 && direction < 6 ? direction : -1;
 }
 
 void AddEffectEdges(RoomGraph& graph, const ListSite& site, int from) {
@@ -61,7 +61,8 @@ RoomGraph BuildRoomGraph(const DataSet& data) {
       const int to = ParseIntLenient(exits[d]);
       if (to <= 0) continue;
       graph.edges.push_back({room, to, kDirections[d], TextToUtf8(v.conditions),
-                             false, kLocationsFile, LineOfField(6, r, 4)});
+                             false, kLocationsFile,
+                             LineOfField(kLocationRecordLines, r, 4)});
     }
   }
   for (const ListSite& site : ListSites(data, ListKind::kEffects)) {

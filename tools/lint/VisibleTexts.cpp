@@ -57,23 +57,30 @@ std::vector<VisibleText> VisibleTexts(const DataSet& data) {
   if (data.has(kLocationsFile)) {
     const auto& variants = world.locationVariants;
     for (int r = 0; r < variants.count; ++r) {
-      Add(texts, kLocationsFile, LineOfField(6, r, 5),
+      Add(texts, kLocationsFile, LineOfField(kLocationRecordLines, r, 5),
           variants.slots[r].description);
     }
   }
-  AddRuleTexts(texts, data, kExamineFile, 5, world.examineRules);
-  AddRuleTexts(texts, data, kUseFile, 5, world.useRules);
-  AddRuleTexts(texts, data, kInventoryEventsFile, 4, world.inventoryEvents);
-  AddRuleTexts(texts, data, kEventsFile, 4, world.events);
-  AddRuleTexts(texts, data, kTakeRulesFile, 6, world.takeRules);
-  AddRuleTexts(texts, data, kDropRulesFile, 6, world.dropRules);
+  AddRuleTexts(texts, data, kExamineFile, kObjectRuleRecordLines,
+               world.examineRules);
+  AddRuleTexts(texts, data, kUseFile, kObjectRuleRecordLines, world.useRules);
+  AddRuleTexts(texts, data, kInventoryEventsFile, kEventRecordLines,
+               world.inventoryEvents);
+  AddRuleTexts(texts, data, kEventsFile, kEventRecordLines, world.events);
+  AddRuleTexts(texts, data, kTakeRulesFile, kItemRuleRecordLines,
+               world.takeRules);
+  AddRuleTexts(texts, data, kDropRulesFile, kItemRuleRecordLines,
+               world.dropRules);
   if (data.has(kDialoguesFile)) {
     const auto& dialogues = world.dialogues;
     for (int r = 0; r < dialogues.count; ++r) {
       const DialogueEntry& d = dialogues.slots[r];
-      Add(texts, kDialoguesFile, LineOfField(9, r, 4), d.optionText);
-      Add(texts, kDialoguesFile, LineOfField(9, r, 5), d.playerLine);
-      Add(texts, kDialoguesFile, LineOfField(9, r, 6), d.reply);
+      Add(texts, kDialoguesFile, LineOfField(kDialogueRecordLines, r, 4),
+          d.optionText);
+      Add(texts, kDialoguesFile, LineOfField(kDialogueRecordLines, r, 5),
+          d.playerLine);
+      Add(texts, kDialoguesFile, LineOfField(kDialogueRecordLines, r, 6),
+          d.reply);
     }
   }
   for (FileId id :

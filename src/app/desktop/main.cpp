@@ -5,9 +5,9 @@
 
 #include "app/Options.h"
 #include "app/WindowIcon.h"
+#include "game/Game.h"
 #include "media/Resources.h"
 #include "media/desktop/DesktopPlatform.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 int main(int argc, char** argv) {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/Game.h"
+#include "game/Game.h"
 
 namespace zarvel::tty {
 

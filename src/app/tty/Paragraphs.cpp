@@ -1,6 +1,7 @@
 #include "Paragraphs.h"
 
 #include "console/Console.h"
+#include "console/Markup.h"
 
 namespace zarvel::tty {
 

@@ -16,9 +16,8 @@ Text FoldSwap(Text text) {
 
 }  // namespace
 
-PlayerView::PlayerView(HeadlessPlatform& platform, ParagraphWriter& writer,
-                       bool noPause)
-    : platform_(platform), writer_(writer), noPause_(noPause) {}
+PlayerView::PlayerView(HeadlessPlatform& platform, ParagraphWriter& writer)
+    : platform_(platform), writer_(writer) {}
 
 std::optional<InputWait> PlayerView::CurrentWait() const {
   if (waits_.empty()) return std::nullopt;
@@ -78,8 +77,6 @@ void PlayerView::OnConsoleLine(const Text& storedLine) {
     segmentStarted_ = false;
   }
 }
-
-bool PlayerView::OnWaitForKey() { return noPause_; }
 
 // Nothing is typed while the title cards play, so the first line goes to
 // the title menu.

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "Paragraphs.h"
+#include "game/Game.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 
 namespace zarvel::tty {
 
 class PlayerView : public GameObserver {
  public:
-  PlayerView(HeadlessPlatform& platform, ParagraphWriter& writer, bool noPause);
+  PlayerView(HeadlessPlatform& platform, ParagraphWriter& writer);
 
   // The innermost wait now open; nothing while the game waits for a
   // command.
@@ -33,7 +33,6 @@ class PlayerView : public GameObserver {
 
   void OnConsolePrint(const Text& text) override;
   void OnConsoleLine(const Text& storedLine) override;
-  bool OnWaitForKey() override;
   void OnIntroCards(bool running) override;
   void OnTitleMenu(const std::vector<Text>& menuLines) override;
   void OnTextPage(const std::vector<Text>& pageLines) override;
@@ -49,7 +48,6 @@ class PlayerView : public GameObserver {
 
   HeadlessPlatform& platform_;
   ParagraphWriter& writer_;
-  bool noPause_;
   std::vector<InputWait> waits_;
   std::optional<Text> expectedEcho_;
   // The segments of the texts being printed, oldest first; the front one

@@ -1,6 +1,6 @@
 #include "Transcript.h"
 
-#include "console/Console.h"
+#include "console/Markup.h"
 
 namespace zarvel::tty {
 
@@ -43,8 +43,8 @@ std::string PlainTranscriptLine(const Text& storedLine) {
 }
 
 TranscriptObserver::TranscriptObserver(HeadlessPlatform& platform,
-                                       std::FILE* out, bool raw, bool noPause)
-    : platform_(platform), out_(out), raw_(raw), noPause_(noPause) {}
+                                       std::FILE* out, bool raw)
+    : platform_(platform), out_(out), raw_(raw) {}
 
 void TranscriptObserver::WriteLine(const std::string& utf8) {
   std::fwrite(utf8.data(), 1, utf8.size(), out_);
@@ -56,10 +56,7 @@ void TranscriptObserver::OnConsoleLine(const Text& storedLine) {
                  : PlainTranscriptLine(storedLine));
 }
 
-bool TranscriptObserver::OnWaitForKey() {
-  WriteLine("[wait]");
-  return noPause_;
-}
+void TranscriptObserver::OnWaitForKey() { WriteLine("[wait]"); }
 
 // Nothing is typed while the title cards play, so the first line of the
 // keys goes to the title menu.

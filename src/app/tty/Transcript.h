@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "console/GameObserver.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 
 namespace zarvel::tty {
 
@@ -20,15 +20,14 @@ std::string PlainTranscriptLine(const Text& storedLine);
 
 class TranscriptObserver : public GameObserver {
  public:
-  TranscriptObserver(HeadlessPlatform& platform, std::FILE* out, bool raw,
-                     bool noPause);
+  TranscriptObserver(HeadlessPlatform& platform, std::FILE* out, bool raw);
 
   // Writes one line and its "\n"; also used for the platform's own lines
   // (trace and confirmation), so everything stays in order.
   void WriteLine(const std::string& utf8);
 
   void OnConsoleLine(const Text& storedLine) override;
-  bool OnWaitForKey() override;
+  void OnWaitForKey() override;
   void OnIntroCards(bool running) override;
   void OnTitleMenu(const std::vector<Text>& menuLines) override;
   void OnTextPage(const std::vector<Text>& pageLines) override;
@@ -37,7 +36,6 @@ class TranscriptObserver : public GameObserver {
   HeadlessPlatform& platform_;
   std::FILE* out_;
   bool raw_;
-  bool noPause_;
 };
 
 }  // namespace zarvel::tty

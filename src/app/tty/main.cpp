@@ -19,9 +19,9 @@
 #include "Transcript.h"
 #include "TtyOptions.h"
 #include "app/Options.h"
+#include "game/Game.h"
 #include "media/Platform.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
   auto platform = std::make_unique<HeadlessPlatform>();
+  platform->SetSkipKeyWaits(options->noPause);
   auto game = std::make_unique<Game>(*platform);
 
   // --raw: the test transcript, every console line as stored.
@@ -75,16 +76,15 @@ int main(int argc, char** argv) {
     } else {
       tty::UseStandardInput(*platform, stdout);
     }
-    transcript = std::make_unique<tty::TranscriptObserver>(
-        *platform, stdout, options->raw, options->noPause);
+    transcript = std::make_unique<tty::TranscriptObserver>(*platform, stdout,
+                                                           options->raw);
     // Trace and confirmation lines join the console lines on one stream.
     platform->SetOutputSink([&transcript](const std::string& line) {
       transcript->WriteLine(line);
     });
-    game->observer = transcript.get();
+    game->console.observer = transcript.get();
   } else {
-    view =
-        std::make_unique<tty::PlayerView>(*platform, writer, options->noPause);
+    view = std::make_unique<tty::PlayerView>(*platform, writer);
     if (!tty::UsePlayerInput(*platform, *view, speech,
                              {options->keysFile, options->speak}, error)) {
       return Fail(error);
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", line.c_str());
       }
     });
-    game->observer = view.get();
+    game->console.observer = view.get();
   }
 
   int status = 0;

@@ -13,6 +13,7 @@
 #include "media/desktop/InputState.h"
 #include "media/desktop/InputTrace.h"
 #include "media/desktop/SdlScreen.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -45,6 +46,7 @@ class DesktopPlatform : public Platform {
   bool IsKeyDown(int keyCode) override;
   void DiscardInput() override;
   void WaitKeyPress() override;
+  bool SkipsKeyWaits() override { return false; }
   bool TakeCloseRequest() override;
   bool Confirm(const std::u16string& text, bool serious) override;
 
@@ -54,6 +56,7 @@ class DesktopPlatform : public Platform {
   int WaitTick(TickerHandle ticker) override;
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
+  FileStore& Files() override { return files_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -99,6 +102,7 @@ class DesktopPlatform : public Platform {
   // Empty NextChar answers since the last Flip: a loop that keeps asking
   // without drawing is waiting for a key, and may as well sleep until one.
   int emptyPollsSinceFlip_ = 0;
+  DiskFileStore files_;
 };
 
 }  // namespace zarvel

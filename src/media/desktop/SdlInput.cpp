@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "media/Keys.h"
 #include "media/Text.h"
 
 namespace zarvel {
@@ -14,13 +15,13 @@ int ControlCharOf(SDL_Keycode key) {
     case SDLK_RETURN:
     case SDLK_RETURN2:
     case SDLK_KP_ENTER:
-      return 13;
+      return kKeyEnter;
     case SDLK_BACKSPACE:
-      return 8;
+      return kKeyBackspace;
     case SDLK_TAB:
-      return 9;
+      return kKeyTab;
     case SDLK_ESCAPE:
-      return 27;
+      return kKeyEscape;
     default:
       return 0;
   }

@@ -155,7 +155,7 @@ bool HeadlessPlatform::IsKeyDown(int keyCode) {
 void HeadlessPlatform::DiscardInput() { keyboard_.DiscardInput(); }
 
 void HeadlessPlatform::WaitKeyPress() {
-  if (keyWaitHandler_ && keyWaitHandler_()) return;
+  if (skipKeyWaits_) return;
   keyboard_.WaitKeyPress();
 }
 

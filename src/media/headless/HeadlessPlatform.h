@@ -20,6 +20,7 @@
 #include "media/headless/ScriptedKeyboard.h"
 #include "media/headless/SoftwareRenderer.h"
 #include "media/headless/VirtualClock.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -56,11 +57,12 @@ class HeadlessPlatform final : public Platform {
   void SetKeyLineSource(ScriptedKeyboard::LineSource source);
   void SetTypingHeld(bool held) { keyboard_.SetTypingHeld(held); }
   void SetOutputSink(OutputSink sink) { sink_ = std::move(sink); }
-  // Called as each WaitKeyPress begins; when it answers true the wait ends
-  // at once and takes no input (the runner's --no-pause and its "[wait]"
-  // lines).
-  void SetKeyWaitHandler(std::function<bool()> handler) {
-    keyWaitHandler_ = std::move(handler);
+  // Every wait for a key ends at once and takes no input (the runner's
+  // --no-pause, and tests that print long texts).
+  void SetSkipKeyWaits(bool skip) { skipKeyWaits_ = skip; }
+  // The folder of the game's files ("" for the working directory).
+  void SetFilesFolder(std::string folder) {
+    files_.SetFolder(std::move(folder));
   }
 
   // What tests and the runner look at.
@@ -105,6 +107,7 @@ class HeadlessPlatform final : public Platform {
   bool IsKeyDown(int keyCode) override;
   void DiscardInput() override;
   void WaitKeyPress() override;
+  bool SkipsKeyWaits() override { return skipKeyWaits_; }
   bool TakeCloseRequest() override;
   bool Confirm(const std::u16string& text, bool serious) override;
 
@@ -114,6 +117,7 @@ class HeadlessPlatform final : public Platform {
   int WaitTick(TickerHandle ticker) override;
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
+  FileStore& Files() override { return files_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -142,7 +146,7 @@ class HeadlessPlatform final : public Platform {
   DrawListRenderer renderer_;
   FramePacer pacer_;
   OutputSink sink_;
-  std::function<bool()> keyWaitHandler_;
+  bool skipKeyWaits_ = false;
   std::vector<Observed> observed_;
 
   std::u16string title_;
@@ -158,6 +162,7 @@ class HeadlessPlatform final : public Platform {
   mutable std::vector<std::string> undecoded_;
   std::vector<ChannelState> channels_;
   std::vector<Ticker> tickers_;
+  DiskFileStore files_;
 };
 
 }  // namespace zarvel

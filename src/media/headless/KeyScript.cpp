@@ -43,11 +43,11 @@ TokenMeaning ParseToken(std::string_view token, KeyEvent& event) {
   using Kind = KeyEvent::Kind;
   if (token == "noenter") return TokenMeaning::NoEnter;
   if (token == "esc") {
-    event = {Kind::Char, 27};
+    event = {Kind::Char, kKeyEscape};
   } else if (token == "bs") {
-    event = {Kind::Char, 8};
+    event = {Kind::Char, kKeyBackspace};
   } else if (token == "tab") {
-    event = {Kind::Char, 9};
+    event = {Kind::Char, kKeyTab};
   } else if (token == "key") {
     event = {Kind::Press, 0};
   } else if (token == "close") {

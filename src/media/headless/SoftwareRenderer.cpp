@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "media/Platform.h"
+
 namespace zarvel {
 
 namespace {
@@ -28,7 +30,7 @@ int Scale255(int a, int b) { return (a * b + 127) / 255; }
 
 }  // namespace
 
-SoftwareRenderer::SoftwareRenderer() { Open(800, 600); }
+SoftwareRenderer::SoftwareRenderer() { Open(kCanvasWidth, kCanvasHeight); }
 
 void SoftwareRenderer::Open(int width, int height) {
   back_.width = width;

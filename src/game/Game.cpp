@@ -1,7 +1,8 @@
 // The game's LoadWorld: the player may cut the slow part of loading short
 // with Escape or by closing the window.
+#include "game/Game.h"
+
 #include "media/Keys.h"
-#include "shell/Game.h"
 
 namespace zarvel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A Game on the headless platform with its World tables filled in code, for
 // the tests of the rules engine, the commands and the positions. The
-// observer records every console line and skips page waits, so long
+// observer records every console line, the platform skips page waits, so long
 // replies never stall a test; key lines feed the menus and questions.
 
 #include <gtest/gtest.h>
@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "game/Game.h"
 #include "media/Resources.h"
 #include "media/Text.h"
 #include "media/headless/HeadlessPlatform.h"
-#include "shell/Game.h"
 
 namespace zarvel::testing {
 
@@ -25,10 +25,7 @@ class LineRecorder : public GameObserver {
   std::vector<Text> lines;
   int waits = 0;
   void OnConsoleLine(const Text& line) override { lines.push_back(line); }
-  bool OnWaitForKey() override {
-    ++waits;
-    return true;
-  }
+  void OnWaitForKey() override { ++waits; }
 };
 
 // Every stock reply reads as its own key, so a test sees which one came.
@@ -56,7 +53,8 @@ class GameFixture : public ::testing::Test {
   World& world = game.world;
 
   GameFixture() {
-    game.observer = &recorder;
+    game.console.observer = &recorder;
+    platform.SetSkipKeyWaits(true);
     world.currentPlayer = 1;
     world.players[1] = {u"1", u"muž"};
     world.currentRoom = 1;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "media/Platform.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel::testing {
 
@@ -116,7 +117,13 @@ class FakePlatform : public Platform {
   // A real key press that gives a character also queues it, so one press
   // usually answers a WaitKeyPress and the wait for a character after it.
   int pressChar = 'k';
+  // Skipped waits end at once and take no input.
+  bool skipKeyWaits = false;
+  bool SkipsKeyWaits() override { return skipKeyWaits; }
+  DiskFileStore files;
+  FileStore& Files() override { return files; }
   void WaitKeyPress() override {
+    if (skipKeyWaits) return;
     ++waitKeyPresses;
     DiscardInput();
     if (pressChar > 0) keys.push_back(pressChar);

@@ -1,12 +1,12 @@
 #pragma once
-// A Game on the fake platform with an observer that records what a front
+// A Console on the fake platform with an observer that records what a front
 // end would see.
 
 #include <string>
 #include <vector>
 
-#include "console/FakePlatform.h"
-#include "shell/Game.h"
+#include "console/Console.h"
+#include "support/FakePlatform.h"
 
 namespace zarvel::testing {
 
@@ -17,13 +17,9 @@ class RecordingObserver : public GameObserver {
   std::vector<std::vector<std::u16string>> menus;
   std::vector<bool> introCards;
   int waits = 0;
-  bool skipWaits = false;
 
   void OnConsoleLine(const Text& line) override { lines.push_back(line); }
-  bool OnWaitForKey() override {
-    ++waits;
-    return skipWaits;
-  }
+  void OnWaitForKey() override { ++waits; }
   void OnIntroCards(bool running) override { introCards.push_back(running); }
   void OnTitleMenu(const std::vector<Text>& menu) override {
     menus.push_back(menu);
@@ -33,11 +29,11 @@ class RecordingObserver : public GameObserver {
   }
 };
 
-struct TestGame {
+struct TestConsole {
   FakePlatform platform;
   RecordingObserver observer;
-  Game game{platform};
-  TestGame() { game.observer = &observer; }
+  Console console{platform};
+  TestConsole() { console.observer = &observer; }
 };
 
 // "a" repeated so the text is `pixels` wide on the fake platform (digits
