@@ -20,7 +20,9 @@ BOX=""
 box_shown() {
   local game
   game=$(printf '0x%08x' "$GAME_WINDOW")
-  BOX=$(xt wmctrl -l | awk -v game="$game" '$4 == "Zarvel" && $1 != game { print $1; exit }')
+  local windows
+  windows=$(xt wmctrl -l) || return 1
+  BOX=$(awk -v game="$game" '$4 == "Zarvel" && $1 != game { print $1; exit }' <<<"$windows")
   [ -n "$BOX" ]
 }
 box_gone() { ! box_shown; }
@@ -76,7 +78,8 @@ xt xdotool type --delay 80 "řeka"
 press Return
 await_ready_after "$mark" 13 "the game to save the position"
 [ -f "$WORK/run/pozice_01.sav" ] || fail "no pozice_01.sav after saving"
-head -c 12 "$WORK/run/pozice_01.sav" | od -An -tx1 | tr -d ' \n' | grep -q "^fffe590165006b006100" ||
+start=$(head -c 12 "$WORK/run/pozice_01.sav" | od -An -tx1 | tr -d ' \n')
+[[ $start == fffe590165006b006100* ]] ||
   fail "the position file does not begin with the name řeka in UTF-16"
 
 close_and_answer Return

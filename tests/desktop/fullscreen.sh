@@ -45,7 +45,10 @@ full_screen_shows_game() {
 await "the full screen to show the game's picture" full_screen_shows_game
 
 type_line "window"
-not_full_screen() { ! xt xprop -id "$GAME_WINDOW" _NET_WM_STATE | grep -q FULLSCREEN; }
+not_full_screen() {
+  local state
+  state=$(xt xprop -id "$GAME_WINDOW" _NET_WM_STATE) && [[ $state != *FULLSCREEN* ]]
+}
 await "the window to leave full screen after \"window\"" not_full_screen
 window_size() {
   xt xwininfo -id "$GAME_WINDOW" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'

@@ -11,7 +11,9 @@
 # and then says what it waited for. The game throws away keys typed while
 # it prints, so keys are typed only once its input trace (ZARVEL_INPUT_TRACE,
 # see InputTrace.h) says that it reads again. Every X tool that can block
-# runs under `timeout`.
+# runs under `timeout`. With pipefail, a reader that stops early (grep -q,
+# head) can fail a pipeline by the writer's SIGPIPE: outputs are taken into
+# a variable first and looked at there.
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
@@ -143,7 +145,9 @@ start_game() {
 }
 
 find_game_window() {
-  GAME_WINDOW=$(xt xdotool search --onlyvisible --name '^Zarvel$' 2>/dev/null | head -1)
+  local found
+  found=$(xt xdotool search --onlyvisible --name '^Zarvel$' 2>/dev/null) || return 1
+  GAME_WINDOW=${found%%$'\n'*}
   [ -n "$GAME_WINDOW" ]
 }
 

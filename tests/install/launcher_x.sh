@@ -17,7 +17,8 @@ start_game "$WORK/prefix/games/zarvel-launcher"
 wm_class=$(xt xprop -id "$GAME_WINDOW" WM_CLASS)
 grep -q '= "zarvel", "zarvel"$' <<<"$wm_class" ||
   fail "the window's class is not zarvel: $wm_class"
-xt xprop -id "$GAME_WINDOW" _NET_WM_ICON | grep -q 'Icon (64 x 64)' ||
+icon=$(xt xprop -id "$GAME_WINDOW" _NET_WM_ICON)
+[[ $icon == *"Icon (64 x 64)"* ]] ||
   fail "the window has not the game's 64-pixel icon"
 skip_intro
 start_playing
@@ -29,7 +30,7 @@ press Return
 await_ready_after "$mark" 13 "the game to save the position"
 saved=$XDG_DATA_HOME/zarvel/pozice_01.sav
 [ -s "$saved" ] || fail "no position in $saved (folder: $(ls -A "$XDG_DATA_HOME/zarvel" 2>&1))"
-head -c 4 "$saved" | grep -q '^menu' || fail "the saved position is not named menu"
+[ "$(head -c 4 "$saved")" = menu ] || fail "the saved position is not named menu"
 [ -z "$(ls -A "$WORK/run")" ] || fail "files in the start folder: $(ls -A "$WORK/run")"
 game_running || fail "the game ended"
 echo "launcher in X: ok"

@@ -25,8 +25,9 @@ deb=$work/zarvel_0.99-1_amd64.deb
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = games ] || fail "section is $(field Section), not games"
 [ "$(field Version)" = 0.99-1 ] || fail "version is $(field Version)"
+depends=$(field Depends)
 for library in libsdl2 libopenal1 libfreetype6 libpng16 libvorbisfile3 libc6; do
-  field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
+  [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' |
   LC_ALL=C sort >"$work/files"
