@@ -8,6 +8,7 @@
 #include "console/Console.h"
 #include "console/Screen.h"
 #include "media/Keys.h"
+#include "media/Resources.h"
 #include "rules/Rules.h"
 #include "shell/Game.h"
 
@@ -112,7 +113,10 @@ void LoadPosition(Game& game) {
     return;
   }
   const std::string& fileName = choices[choice];
-  if (!CanOpenReadWrite(fileName)) {
+  // The whole file is read before the world is rebuilt: a file that
+  // vanished or fails to read must leave the game in progress untouched.
+  std::string bytes;
+  if (!CanOpenReadWrite(fileName) || !ReadFileBytes(fileName, bytes)) {
     ConsolePrint(game,
                  u"Error Terror! Chyba při načítání pozice, je zjevně něco "
                  u"špatně.");
@@ -121,7 +125,7 @@ void LoadPosition(Game& game) {
   // Not a snapshot: the world starts from the data again and the file's
   // assignments go on top.
   LoadWorld(game);
-  ApplyPositionText(game, ReadTextFile(fileName));
+  ApplyPositionText(game, DecodeTextBytes(bytes));
   ConsolePrint(game, u"Pozice byla úspěšně natažena do paměti.");
   EnterLocation(game, true);
 }
