@@ -57,11 +57,17 @@ void SoftwareRenderer::SetClsColor(int r, int g, int b) {
 }
 
 void SoftwareRenderer::Cls() {
-  for (size_t at = 0; at < back_.pixels.size(); at += 4) {
-    back_.pixels[at] = clsColor_.r;
-    back_.pixels[at + 1] = clsColor_.g;
-    back_.pixels[at + 2] = clsColor_.b;
-    back_.pixels[at + 3] = kOpaque;
+  // Every frame starts here: one pixel is set and then copied in doubling
+  // blocks, which keeps the clearing cheap also in unoptimised builds.
+  std::vector<uint8_t>& pixels = back_.pixels;
+  if (pixels.size() < 4) return;
+  pixels[0] = clsColor_.r;
+  pixels[1] = clsColor_.g;
+  pixels[2] = clsColor_.b;
+  pixels[3] = kOpaque;
+  for (size_t done = 4; done < pixels.size(); done *= 2) {
+    const size_t count = std::min(done, pixels.size() - done);
+    std::memcpy(pixels.data() + done, pixels.data(), count);
   }
 }
 
