@@ -4,7 +4,6 @@
 #include <memory>
 #include <utility>
 
-#include "media/Keys.h"
 #include "media/headless/KeyScript.h"
 
 namespace zarvel::tty {
@@ -14,16 +13,28 @@ namespace {
 constexpr const char* kNoEnter = "{noenter}";
 
 // The length of the smallest piece starting at `at` that types the same on
-// its own as within the line: one UTF-8 character, "{{", or everything from
-// "{" to the next "}" (a token, or braces typed as written).
+// its own as within the line: one UTF-8 character, "{{", or a token from
+// "{" to the next "}". A "{" that starts no token is typed as written and
+// the text after it is read on, so it is a piece of its own.
 size_t UnitLength(const std::string& line, size_t at) {
   if (line[at] == '{') {
     if (at + 1 < line.size() && line[at + 1] == '{') return 2;
     const size_t close = line.find('}', at + 1);
-    return close == std::string::npos ? 1 : close - at + 1;
+    if (close == std::string::npos) return 1;
+    const std::string group = line.substr(at, close - at + 1);
+    // A token gives one event ({noenter} none); braces typed give two or more.
+    return ParseKeyLine(group + kNoEnter).size() <= 1 ? group.size() : 1;
   }
+  // A lead byte and the continuation bytes its bit pattern announces, as
+  // the decoder takes them; any other byte (ASCII, a stray continuation)
+  // alone. A broken sequence types one U+FFFD.
+  const auto lead = static_cast<unsigned char>(line[at]);
+  size_t announced = 1;
+  if ((lead & 0xE0) == 0xC0) announced = 2;
+  if ((lead & 0xF0) == 0xE0) announced = 3;
+  if ((lead & 0xF8) == 0xF0) announced = 4;
   size_t end = at + 1;
-  while (end < line.size() &&
+  while (end < line.size() && end - at < announced &&
          (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) {
     ++end;
   }
@@ -39,10 +50,12 @@ size_t TypedCharacters(const std::string& piece) {
   return count;
 }
 
+// Whether the line gets its Enter: a {noenter} anywhere takes it away.
+// (Comparing events would not do: a CR inside a line types code 13 too.)
+// The "x" keeps a "{" at the line's end from joining the added token.
 bool EndsWithEnter(const std::string& line) {
-  const std::vector<KeyEvent> events = ParseKeyLine(line);
-  return !events.empty() &&
-         events.back() == KeyEvent{KeyEvent::Kind::Char, kKeyEnter};
+  return ParseKeyLine(line + "x").size() !=
+         ParseKeyLine(line + "x" + kNoEnter).size();
 }
 
 }  // namespace
@@ -55,8 +68,11 @@ std::vector<std::string> CutLongKeyLine(const std::string& line,
   std::string piece;
   size_t typed = 0;
   for (size_t at = 0; at < line.size();) {
-    const std::string unit = line.substr(at, UnitLength(line, at));
+    std::string unit = line.substr(at, UnitLength(line, at));
     at += unit.size();
+    // A "{" typed as written becomes "{{", which types the same and cannot
+    // join a "{noenter}" put after it into "{{" + "noenter}".
+    if (unit == "{") unit = "{{";
     const size_t count = TypedCharacters(unit);
     if (typed + count > limit && !piece.empty()) {
       pieces.push_back(piece + kNoEnter);
