@@ -13,7 +13,7 @@ cp -R "$seeds"/. "$work/corpus/"
 # Targets that need a working folder make it inside the run folder.
 cd "$work/run"
 status=0
-"$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 \
+"$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 \
   -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$@" \
   "$work/corpus" >"$work/fuzz.log" 2>&1 || status=$?
 name=$(basename "$target")
