@@ -20,7 +20,7 @@ commands=("r" "i" "s" "j" "v" "z" "n" "d" "sever" "jih" "inventář" "pomoc"
   "qwertz" "ticho" "hudba" "konec" "kon" "a" "n" "1" "2" "5")
 keys=(a b c d e f g h i j k l m n o p q r s t u v w x y z A Z K
   á č ď é ě í ň ó ř š ť ú ů ý ž Á Č Ř Š Ž ľ
-  0 1 2 3 4 5 6 7 8 9 + " " . , "?" "/" ";" "=" "-"
+  0 1 2 3 4 5 6 7 8 9 + " " . "," "?" "/" ";" "=" "-"
   "{esc}" "{bs}" "{bs}" "{close}" "{key}" "{tab}" "{{")
 
 # Writes one run's key script; sets typed to its keystroke count.

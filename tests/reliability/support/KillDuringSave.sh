@@ -105,7 +105,7 @@ done
 kill="none (the save after the last kill)"
 timeout 600 "$runner" --data "$data" --keys one-save.keys >/dev/null
 why=$(complete_position pozice_01.sav) || fail "after the last save: $why"
-leftovers=$(ls -A | grep -v -e '^saves.keys$' -e '^one-save.keys$' \
-  -e '^pozice_01.sav$' -e '^run.err$' -e '^run.out$' || true)
+leftovers=$(find . -mindepth 1 -maxdepth 1 ! -name saves.keys \
+  ! -name one-save.keys ! -name pozice_01.sav ! -name run.err ! -name run.out)
 [ -z "$leftovers" ] || fail "left behind after a finished save: $leftovers"
 echo "kill during save: $kills kills, $mid_write landed while a temporary file existed, slot always complete"
