@@ -7,8 +7,8 @@
 // Choices the rules leave open, as the model takes them: an item or
 // counter number outside 0..999 or a player number outside 0..99 makes a
 // condition fail and an effect do nothing; a counter or player condition
-// without its "/" has nothing to compare and fails; "dropall=" without its
-// "/" does nothing.
+// without its "/" has nothing to compare and fails; "dropall=", "cnt=" and
+// "cnt_st=" effects without their "/" do nothing.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -228,7 +228,7 @@ void ModelEffect(Model& m, const Text& element) {
     const int32_t k = Number(a);
     if (InRange(k, 1000)) m.counters[k].state = b;
   } else if (Begins(element, u"cnt=")) {
-    Pair(element, 4, a, b);
+    if (!Pair(element, 4, a, b)) return;
     const int32_t k = Number(a);
     if (InRange(k, 1000)) m.counters[k].value = Number(b);
   }
