@@ -11,6 +11,9 @@ ZARVEL_BUILD_PACKAGES="build-essential cmake pkg-config libsdl2-dev libgl-dev
 ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth libgl1-mesa-dri libglx-mesa0 xdotool x11-xserver-utils
   x11-utils imagemagick openbox wmctrl x11-apps hunspell hunspell-cs graphviz
   desktop-file-utils appstream groff-base lintian dpkg-dev file tmux"
+# The fuzzing build of scripts/test (fuzz targets, keyboard soak, mutated
+# data): clang with libFuzzer and the sanitizer runtimes.
+ZARVEL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 
 # Installs the packages of the list that are not installed yet, through sudo
 # when not run as root. Quick when everything is there.

@@ -10,6 +10,7 @@
 #include "console/Screen.h"
 #include "game/Game.h"
 #include "media/Keys.h"
+#include "media/Resources.h"
 #include "rules/Rules.h"
 
 namespace zarvel {
@@ -119,7 +120,11 @@ void LoadPosition(Game& game) {
     return;
   }
   const std::string& fileName = choices[choice];
-  if (!game.platform.Files().Exists(fileName)) {
+  // The whole file is read before the world is rebuilt: a file that
+  // vanished or fails to read must leave the game in progress untouched.
+  std::string bytes;
+  if (!game.platform.Files().Exists(fileName) ||
+      !game.platform.Files().Read(fileName, bytes)) {
     ConsolePrint(game,
                  u"Error Terror! Chyba při načítání pozice, je zjevně něco "
                  u"špatně.");
@@ -128,7 +133,7 @@ void LoadPosition(Game& game) {
   // Not a snapshot: the world starts from the data again and the file's
   // assignments go on top.
   LoadWorld(game);
-  ApplyPositionText(game, ReadPositionFile(game.platform.Files(), fileName));
+  ApplyPositionText(game, DecodeTextBytes(bytes));
   ConsolePrint(game, u"Pozice byla úspěšně natažena do paměti.");
   EnterLocation(game, true);
 }

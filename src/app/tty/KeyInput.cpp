@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 
+#include "LongKeyLines.h"
 #include "media/Resources.h"
 #include "media/headless/KeyScript.h"
 
@@ -62,7 +63,8 @@ bool UseKeyFile(HeadlessPlatform& platform, const std::string& path,
     error = "cannot read the key file " + path;
     return false;
   }
-  platform.SetKeyScript(bytes);
+  platform.SetKeyLines(CutLongKeyLines(SplitScriptLines(bytes),
+                                       ScriptedKeyboard::kQueueCapacity));
   return true;
 }
 
@@ -70,14 +72,16 @@ void UseStandardInput(HeadlessPlatform& platform, std::FILE* out) {
 #ifdef ZARVEL_HAVE_READLINE
   if (isatty(STDIN_FILENO)) {
     rl_outstream = out;
-    platform.SetKeyLineSource(TerminalSource(out));
+    platform.SetKeyLineSource(
+        CutLongKeyLines(TerminalSource(out), ScriptedKeyboard::kQueueCapacity));
     return;
   }
 #else
   (void)out;
 #endif
   std::ios::sync_with_stdio(false);
-  platform.SetKeyLineSource(PipeSource());
+  platform.SetKeyLineSource(
+      CutLongKeyLines(PipeSource(), ScriptedKeyboard::kQueueCapacity));
 }
 
 }  // namespace zarvel::tty

@@ -24,7 +24,7 @@
 
 namespace zarvel {
 
-class HeadlessPlatform final : public Platform {
+class HeadlessPlatform : public Platform {
  public:
   // Receives each trace line and "[confirm] " + each confirmation text,
   // UTF-8, in the order the program made them.

@@ -20,21 +20,24 @@ namespace {
 
 using FilePtr = std::unique_ptr<FILE, int (*)(FILE*)>;
 
-// Creates a new, unique file in the target's directory, where rename() can
-// replace the target atomically. The name is short and hidden so it neither
-// hits the file-name length limit nor looks like a position file. The umask
-// applies to its mode as it would to a file created directly.
+// Creates the temporary file in the target's directory, where rename() can
+// replace the target atomically. Its name is the target's, hidden and with
+// ".tmp" added, so it does not look like a position file, and it is the
+// same for every write of that target: a write cut short by a crash or a
+// kill leaves at most this one file, and the next write of the target
+// reuses it and renames it away. The umask applies to its mode as it would
+// to a file created directly.
 FILE* CreateTemporaryBeside(const std::string& path, std::string& tempName) {
   const size_t slash = path.rfind('/');
-  const std::string dir =
-      slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempName = dir + ".zarvel-" + std::to_string(::getpid()) + "-" +
-               std::to_string(attempt) + ".tmp";
-    FILE* file = std::fopen(tempName.c_str(), "wbx");
-    if (file != nullptr || errno != EEXIST) return file;
-  }
-  return nullptr;
+  const size_t base = slash == std::string::npos ? 0 : slash + 1;
+  tempName = path.substr(0, base) + "." + path.substr(base) + ".tmp";
+  const int fd =
+      ::open(tempName.c_str(),
+             O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  FILE* file = ::fdopen(fd, "wb");
+  if (file == nullptr) ::close(fd);
+  return file;
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+# Fuzz targets (libFuzzer), built and run only in the fuzzing build
+# (-DZARVEL_FUZZ=ON, see cmake/Fuzzing.cmake). Each runs ZARVEL_FUZZ_SECONDS
+# from a copy of its committed seed corpus (corpus/<name>/); a crash, a
+# leak, a sanitizer report or a time-out fails the test and leaves the
+# reproducer in <build>/tests/fuzz/<name>/artifacts/. tools/fuzz/run.sh runs
+# them for longer.
+if(ZARVEL_FUZZ)
+  set(ZARVEL_FUZZ_SECONDS 60 CACHE STRING "Seconds each fuzz test runs")
+  set(fuzz_targets data_loader position_file conditions text key_script)
+  set(fuzz_source_data_loader FuzzDataLoader.cpp)
+  set(fuzz_source_position_file FuzzPositionFile.cpp)
+  set(fuzz_source_conditions FuzzConditions.cpp)
+  set(fuzz_source_text FuzzText.cpp)
+  set(fuzz_source_key_script FuzzKeyScript.cpp
+      ${CMAKE_SOURCE_DIR}/src/app/tty/LongKeyLines.cpp)
+  foreach(name ${fuzz_targets})
+    set(sources)
+    foreach(source ${fuzz_source_${name}})
+      if(IS_ABSOLUTE ${source})
+        list(APPEND sources ${source})
+      else()
+        list(APPEND sources ${CMAKE_CURRENT_LIST_DIR}/${source})
+      endif()
+    endforeach()
+    add_executable(fuzz_${name} ${sources})
+    target_include_directories(fuzz_${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR}
+                               ${CMAKE_SOURCE_DIR}/src/app/tty)
+    target_link_libraries(fuzz_${name} PRIVATE zarvel_engine zarvel_headless
+                          zarvel_embedded)
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    add_test(NAME fuzz.${name}
+      COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/support/RunFuzzer.sh
+        $<TARGET_FILE:fuzz_${name}> ${CMAKE_CURRENT_LIST_DIR}/corpus/${name}
+        ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name} ${ZARVEL_FUZZ_SECONDS})
+    set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz PROCESSORS 1
+                         TIMEOUT 3600)
+  endforeach()
+  add_custom_target(fuzz_targets DEPENDS fuzz_data_loader fuzz_position_file
+                    fuzz_conditions fuzz_text fuzz_key_script)
+endif()
