@@ -70,7 +70,7 @@ revisions=$(for p in "$games/zarvel" "$games/zarvel-tty" "$bin/zarvel-lint"; do
 
 # The launcher: the folder it creates for each environment (the game's own
 # --version shows that it was reached). A relative XDG_DATA_HOME is invalid
-# and falls back to the default, as the base directory specification says.
+# and falls back to the default, as the XDG Base Directory rules say.
 launcher=$games/zarvel-launcher
 # XDG_DATA_HOME ('-' for unset) | the folder expected below $work
 for entry in "$work/xdg|xdg/zarvel" "-|home/.local/share/zarvel" \
