@@ -8,11 +8,13 @@ namespace zarvel {
 
 struct Game;
 
-// The whole program: start-up sequence, then the main loop for ever. Leaves
-// only through EndProgram.
-[[noreturn]] void Main(Game& game);
+// The whole program: start-up sequence, then the main loop for ever. Returns
+// false when the game's screen cannot be opened; otherwise leaves only
+// through EndProgram.
+bool Main(Game& game);
 // Start-up steps 1 to 13 (up to the main loop), and one frame of the loop.
-void StartUp(Game& game);
+// StartUp stops, returning false, when the game's screen cannot be opened.
+bool StartUp(Game& game);
 void RunMainLoopFrame(Game& game);
 // Serves a pending "endcredits", "roomreload" or "outro".
 void ServePendingFlow(Game& game);

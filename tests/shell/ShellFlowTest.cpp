@@ -48,6 +48,14 @@ class ShellFlowTest : public ::testing::Test {
   }
 };
 
+TEST_F(ShellFlowTest, WithoutAScreenTheProgramStopsBeforeAnythingElse) {
+  platform.screenOpens = false;
+  EXPECT_FALSE(Main(game));  // the program tells the player and ends
+  EXPECT_TRUE(platform.played.empty());
+  EXPECT_TRUE(observer.lines.empty());
+  EXPECT_TRUE(game.world.introLines.empty());  // the world is not loaded
+}
+
 TEST_F(ShellFlowTest, StartUpDescribesTheStartLocationBetweenEmptyLines) {
   StartUp(game);
   EXPECT_EQ(game.console.layout.lineHeight, 23);
