@@ -1,6 +1,9 @@
 #pragma once
 // The condition and effect language, entering a location, and the events
 // that fire by themselves.
+// The folder's interface header: named after the folder, it declares, for
+// all of the folder's files, what the layers above may call (see
+// ARCHITECTURE.md, "Headers").
 
 #include <cstdint>
 

@@ -1,6 +1,9 @@
 #pragma once
 // The game shell: start-up, the frame loop, the title menu, the intro and
 // the two endings.
+// The folder's interface header: named after the folder, it declares, for
+// all of the folder's files, what the layers above may call (see
+// ARCHITECTURE.md, "Headers").
 
 #include "media/Text.h"
 

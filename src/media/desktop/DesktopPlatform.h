@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/Platform.h"
 #include "media/desktop/AlMusic.h"
 #include "media/desktop/InputState.h"
