@@ -11,6 +11,7 @@
 
 namespace zarvel {
 
+class Platform;
 struct Game;
 struct World;
 
@@ -19,7 +20,7 @@ struct World;
 bool EvaluateConditions(World& world, const Text& conditions);
 // Applies an EffectList element by element. "dropall=" writes its diagnostic
 // through Platform::TraceLine.
-void ApplyEffects(Game& game, const Text& effects);
+void ApplyEffects(World& world, Platform& platform, const Text& effects);
 
 void EnterLocation(Game& game, bool quiet);
 void ListVisibleItems(Game& game);

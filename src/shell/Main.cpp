@@ -86,14 +86,14 @@ bool StartUp(Game& game) {
 
 void ServePendingFlow(Game& game) {
   World& world = game.world;
-  if (world.pendingFlow == u"endcredits") ShowGameOver(game);
-  if (world.pendingFlow == u"roomreload") {
+  if (world.pendingFlow == FlowRequest::EndCredits) ShowGameOver(game);
+  if (world.pendingFlow == FlowRequest::RoomReload) {
     EnterLocation(game, true);
     // A request raised by this quiet entry itself is dropped on purpose.
-    world.pendingFlow.clear();
+    world.pendingFlow = FlowRequest::None;
   }
-  if (world.pendingFlow == u"outro") {
-    world.pendingFlow.clear();
+  if (world.pendingFlow == FlowRequest::Outro) {
+    world.pendingFlow = FlowRequest::None;
     PlayOutro(game);
     LoadWorld(game);
     EnterLocation(game, false);

@@ -19,7 +19,8 @@ bool Main(Game& game);
 // StartUp stops, returning false, when the game's screen cannot be opened.
 bool StartUp(Game& game);
 void RunMainLoopFrame(Game& game);
-// Serves a pending "endcredits", "roomreload" or "outro".
+// Serves a pending flow request: the end credits, a quiet room reload or
+// the outro.
 void ServePendingFlow(Game& game);
 
 void RunTitleMenu(Game& game);
