@@ -1,6 +1,9 @@
 #pragma once
 // The pieces of the command table, shared between the dispatcher and the
 // files that carry the commands out.
+// The folder's inner header: what the files of commands/ share among
+// themselves; nothing outside the folder includes it (see ARCHITECTURE.md,
+// "Headers").
 
 #include <string>
 

@@ -1,6 +1,9 @@
 #pragma once
 // The command interpreter: splitting a typed line, the command table, the
 // object verbs and conversations.
+// The folder's interface header: named after the folder, it declares, for
+// all of the folder's files, what the layers above may call (see
+// ARCHITECTURE.md, "Headers").
 
 #include <string>
 

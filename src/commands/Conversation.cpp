@@ -92,7 +92,8 @@ void Converse(Game& game, const Text& noun) {
       // A lone opening entry ends the talk whatever its next level says.
       const DialogueEntry& entry = world.dialogues.slots[talk.lastFitting];
       PlayEntry(game, entry);
-      if (!entry.effects.empty()) ApplyEffects(game, entry.effects);
+      if (!entry.effects.empty())
+        ApplyEffects(game.world, game.platform, entry.effects);
       return;
     }
     ListOptions(game, talk, noun);
@@ -112,7 +113,8 @@ void Converse(Game& game, const Text& noun) {
     const DialogueEntry& entry = world.dialogues.slots[talk.options[option]];
     PlayEntry(game, entry);
     talk.level = ParseIntLenient(entry.nextLevel);
-    if (!entry.effects.empty()) ApplyEffects(game, entry.effects);
+    if (!entry.effects.empty())
+      ApplyEffects(game.world, game.platform, entry.effects);
     if (talk.level == 0) {
       ConsolePrint(game, u"");
       return;

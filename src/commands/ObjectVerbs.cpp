@@ -54,7 +54,8 @@ int RunActionRules(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
                    const Text& noun) {
   const RuleEntry* rule = FirstFiringRule(game.world, rules, noun);
   if (rule == nullptr) return 0;
-  if (!rule->effects.empty()) ApplyEffects(game, rule->effects);
+  if (!rule->effects.empty())
+    ApplyEffects(game.world, game.platform, rule->effects);
   const int blocking = ParseIntLenient(rule->blocking);
   ConsolePrint(game, rule->text);
   return blocking;
@@ -69,7 +70,7 @@ bool FireVerbRule(Game& game, const Table<RuleEntry, kRuleCapacity>& rules,
   if (rule == nullptr) return false;
   ConsolePrint(game, rule->text);
   if (!rule->effects.empty()) {
-    ApplyEffects(game, rule->effects);
+    ApplyEffects(game.world, game.platform, rule->effects);
     EnterLocation(game, true);
     if (runEvents) RunRoomEventsAfterExamine(game);
   }

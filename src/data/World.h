@@ -82,6 +82,10 @@ struct Table {
 
 enum Direction { kNorth = 0, kSouth, kEast, kWest, kUp, kDown };
 
+// A change of the game's flow that an effect asks for and the main loop
+// serves: reload the room quietly, the end credits, or the outro.
+enum class FlowRequest { None, RoomReload, EndCredits, Outro };
+
 struct World {
   // Scalars.
   int currentPlayer = 0;
@@ -91,7 +95,7 @@ struct World {
   Text compassSetting;
   Text inventoryLimit;
   Text oldSchool;
-  Text pendingFlow;  // "", "roomreload", "endcredits", "outro"
+  FlowRequest pendingFlow = FlowRequest::None;
   Text conditionResult;
   std::array<int, 6> currentExits{};
   int itemCount = 0;

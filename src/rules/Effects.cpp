@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "data/World.h"
-#include "game/Game.h"
+#include "media/Platform.h"
 #include "media/WrappingInt.h"
 #include "rules/Language.h"
 #include "rules/ListElements.h"
@@ -28,17 +28,16 @@ void PlaceItem(World& world, const Text& argument) {
   }
 }
 
-void DropAll(Game& game, const Text& argument) {
+void DropAll(World& world, Platform& platform, const Text& argument) {
   const ElementPair pair = SplitPair(argument);
   if (!pair.hasSlash) return;
-  World& world = game.world;
   const int64_t carriedCode = 999 + int64_t{ParseIntLenient(pair.first)};
   const int place = ParseIntLenient(pair.second);
   for (int id = 0; id <= LastScannedItem(world); ++id) {
     ItemRecord& item = world.items[id];
     if (item.location == carriedCode) item.location = place;
   }
-  game.platform.TraceLine(u"dropall activated");
+  platform.TraceLine(u"dropall activated");
 }
 
 void SetCounterValue(World& world, const Text& argument) {
@@ -55,15 +54,14 @@ void SetCounterState(World& world, const Text& argument) {
   if (counter != nullptr) counter->state = pair.second;
 }
 
-void ApplyElement(Game& game, const Text& element) {
-  World& world = game.world;
+void ApplyElement(World& world, Platform& platform, const Text& element) {
   Text argument;
   const Keyword<Effect>* keyword = FindEffectKeyword(element, argument);
   if (keyword == nullptr) return;  // anything else is ignored without a word
   switch (keyword->kind) {
     case Effect::Room:
       world.currentRoom = ParseIntLenient(argument);
-      world.pendingFlow = u"roomreload";
+      world.pendingFlow = FlowRequest::RoomReload;
       break;
     case Effect::Compass:
       world.compassSetting = FormatInt(ParseIntLenient(argument));
@@ -75,13 +73,13 @@ void ApplyElement(Game& game, const Text& element) {
       PlaceItem(world, argument);
       break;
     case Effect::DropAll:
-      DropAll(game, argument);
+      DropAll(world, platform, argument);
       break;
     case Effect::EndCredits:
-      world.pendingFlow = u"endcredits";
+      world.pendingFlow = FlowRequest::EndCredits;
       break;
     case Effect::Outro:
-      world.pendingFlow = u"outro";
+      world.pendingFlow = FlowRequest::Outro;
       break;
     case Effect::CounterValue:
       SetCounterValue(world, argument);
@@ -103,9 +101,9 @@ void ApplyElement(Game& game, const Text& element) {
 
 }  // namespace
 
-void ApplyEffects(Game& game, const Text& effects) {
+void ApplyEffects(World& world, Platform& platform, const Text& effects) {
   for (const Text& element : SplitText(effects, u";")) {
-    ApplyElement(game, element);
+    ApplyElement(world, platform, element);
   }
 }
 

@@ -25,9 +25,10 @@ void FireEvents(Game& game, const Table<EventEntry, kRuleCapacity>& table,
   for (int index = 0; index < count; ++index) {
     const EventEntry& event = table.slots[index];
     if (!EvaluateConditions(world, event.conditions)) continue;
-    if (!event.effects.empty()) ApplyEffects(game, event.effects);
+    if (!event.effects.empty())
+      ApplyEffects(game.world, game.platform, event.effects);
     if (event.text.empty()) continue;
-    if (texts == EventTexts::Shown || !world.pendingFlow.empty()) {
+    if (texts == EventTexts::Shown || world.pendingFlow != FlowRequest::None) {
       ConsolePrint(game, u"");
       ConsolePrint(game, event.text);
     }

@@ -35,8 +35,8 @@ Text JoinLastPairWithA(const Text& sentence) {
 // Describes the chosen variant: its text, the room events and the lists.
 void DescribeVariant(Game& game, const LocationVariant& variant) {
   ConsolePrint(game, variant.description);
-  if (game.world.pendingFlow != u"outro") RunRoomEvents(game);
-  if (game.world.pendingFlow.empty()) {
+  if (game.world.pendingFlow != FlowRequest::Outro) RunRoomEvents(game);
+  if (game.world.pendingFlow == FlowRequest::None) {
     ListVisibleItems(game);
     ListExits(game);
   }
@@ -62,7 +62,8 @@ void EnterLocation(Game& game, bool quiet) {
     if (!unconditional && !EvaluateConditions(world, variant.conditions)) {
       continue;
     }
-    if (!variant.effects.empty()) ApplyEffects(game, variant.effects);
+    if (!variant.effects.empty())
+      ApplyEffects(game.world, game.platform, variant.effects);
     if (!quiet) DescribeVariant(game, variant);
     // A quiet re-entry passes over unconditional variants so that the
     // special variants after them still apply their exits and effects.
@@ -88,7 +89,8 @@ void ListVisibleItems(Game& game) {
 
 void ListExits(Game& game) {
   World& world = game.world;
-  if (world.compassSetting != u"1" || !world.pendingFlow.empty()) return;
+  if (world.compassSetting != u"1" || world.pendingFlow != FlowRequest::None)
+    return;
   static const char16_t* const kExitNames[6] = {
       u"sever, ", u"jih, ", u"východ, ", u"západ, ", u"nahoru, ", u"dolů, "};
   Text list;

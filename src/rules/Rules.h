@@ -1,6 +1,9 @@
 #pragma once
 // The condition and effect language, entering a location, and the events
 // that fire by themselves.
+// The folder's interface header: named after the folder, it declares, for
+// all of the folder's files, what the layers above may call (see
+// ARCHITECTURE.md, "Headers").
 
 #include <cstdint>
 
@@ -8,6 +11,7 @@
 
 namespace zarvel {
 
+class Platform;
 struct Game;
 struct World;
 
@@ -16,7 +20,7 @@ struct World;
 bool EvaluateConditions(World& world, const Text& conditions);
 // Applies an EffectList element by element. "dropall=" writes its diagnostic
 // through Platform::TraceLine.
-void ApplyEffects(Game& game, const Text& effects);
+void ApplyEffects(World& world, Platform& platform, const Text& effects);
 
 void EnterLocation(Game& game, bool quiet);
 void ListVisibleItems(Game& game);

@@ -23,7 +23,7 @@ void PauseUnderLastLine(Game& game) {
 }  // namespace
 
 void ShowGameOver(Game& game) {
-  game.world.pendingFlow.clear();
+  game.world.pendingFlow = FlowRequest::None;
   ConsolePrint(game, u"/% *G *A *M *E   *O *V *E *R /");
   PauseUnderLastLine(game);
   game.console.linesSincePause = 1;

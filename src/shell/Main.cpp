@@ -23,12 +23,12 @@ std::string Embedded(const char* name) {
   return std::string(kResourcePrefix) + name;
 }
 
-void OpenMedia(Game& game) {
+bool OpenMedia(Game& game) {
   Platform& platform = game.platform;
   MusicState& music = game.music;
   platform.SetMouseVisible(false);
   platform.SetWindowTitle(u"Zarvel");
-  platform.OpenScreen(kCanvasWidth, kCanvasHeight, 0, 60);
+  if (!platform.OpenScreen(kCanvasWidth, kCanvasHeight, 0, 60)) return false;
   music.introTrack =
       platform.LoadSound(Embedded("msx/white_mouse_ate_cat.ogg"), true);
   music.gameTrack =
@@ -38,6 +38,7 @@ void OpenMedia(Game& game) {
       platform.LoadFontResource(Embedded("font/Ubuntu-C.ttf"), 20, true);
   platform.SelectFont(game.display.font);
   platform.SetBlend(BlendMode::Alpha);
+  return true;
 }
 
 // Measured once, after the intro; a later screen-mode switch keeps them.
@@ -66,9 +67,9 @@ void PrintDebugLines(Game& game) {
 
 }  // namespace
 
-void StartUp(Game& game) {
+bool StartUp(Game& game) {
   RegisterEmbeddedResources();
-  OpenMedia(game);
+  if (!OpenMedia(game)) return false;
   game.console.ClearText();
   LoadWorld(game);
   PlayIntro(game);
@@ -80,18 +81,19 @@ void StartUp(Game& game) {
   EnterLocation(game, false);
   ConsolePrint(game, u"");
   game.platform.DiscardInput();
+  return true;
 }
 
 void ServePendingFlow(Game& game) {
   World& world = game.world;
-  if (world.pendingFlow == u"endcredits") ShowGameOver(game);
-  if (world.pendingFlow == u"roomreload") {
+  if (world.pendingFlow == FlowRequest::EndCredits) ShowGameOver(game);
+  if (world.pendingFlow == FlowRequest::RoomReload) {
     EnterLocation(game, true);
     // A request raised by this quiet entry itself is dropped on purpose.
-    world.pendingFlow.clear();
+    world.pendingFlow = FlowRequest::None;
   }
-  if (world.pendingFlow == u"outro") {
-    world.pendingFlow.clear();
+  if (world.pendingFlow == FlowRequest::Outro) {
+    world.pendingFlow = FlowRequest::None;
     PlayOutro(game);
     LoadWorld(game);
     EnterLocation(game, false);
@@ -116,8 +118,8 @@ void RunMainLoopFrame(Game& game) {
   if (platform.TakeCloseRequest()) ConfirmQuit(platform);
 }
 
-void Main(Game& game) {
-  StartUp(game);
+bool Main(Game& game) {
+  if (!StartUp(game)) return false;
   for (;;) RunMainLoopFrame(game);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The game shell: start-up, the frame loop, the title menu, the intro and
 // the two endings.
+// The folder's interface header: named after the folder, it declares, for
+// all of the folder's files, what the layers above may call (see
+// ARCHITECTURE.md, "Headers").
 
 #include "media/Text.h"
 
@@ -8,13 +11,16 @@ namespace zarvel {
 
 struct Game;
 
-// The whole program: start-up sequence, then the main loop for ever. Leaves
-// only through EndProgram.
-[[noreturn]] void Main(Game& game);
+// The whole program: start-up sequence, then the main loop for ever. Returns
+// false when the game's screen cannot be opened; otherwise leaves only
+// through EndProgram.
+bool Main(Game& game);
 // Start-up steps 1 to 13 (up to the main loop), and one frame of the loop.
-void StartUp(Game& game);
+// StartUp stops, returning false, when the game's screen cannot be opened.
+bool StartUp(Game& game);
 void RunMainLoopFrame(Game& game);
-// Serves a pending "endcredits", "roomreload" or "outro".
+// Serves a pending flow request: the end credits, a quiet room reload or
+// the outro.
 void ServePendingFlow(Game& game);
 
 void RunTitleMenu(Game& game);

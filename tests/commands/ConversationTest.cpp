@@ -81,7 +81,7 @@ TEST_F(ConversationTest, LaterLevelWithOneEntryStillShowsAMenu) {
   EXPECT_EQ(tail, TextLines({u"Promluvil jsi na sestru.", u"", u"1. Utéct.",
                              u"", u"„Musím jít.“", u"„Nikam.“", u""}));
   // The talk ignores the flow request; the main loop serves it later.
-  EXPECT_EQ(world.pendingFlow, u"endcredits");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::EndCredits);
 }
 
 TEST_F(ConversationTest, AnEntryLeadingToItsOwnLevelShowsTheSameMenuAgain) {

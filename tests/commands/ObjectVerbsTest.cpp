@@ -217,7 +217,7 @@ TEST_F(ObjectVerbsTest, ExamineThatMovesThePlayerLeavesTheReloadPending) {
   EXPECT_EQ(Printed(), TextLines({u"Propadl ses.", u"", u"Event v kuchyni."}));
   EXPECT_EQ(world.currentRoom, 2);
   EXPECT_EQ(world.currentExits, (std::array<int, 6>{0, 1, 0, 0, 0, 0}));
-  EXPECT_EQ(world.pendingFlow, u"roomreload");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::RoomReload);
 }
 
 TEST_F(ObjectVerbsTest, UseWithEffectsReentersQuietlyWithoutEvents) {

@@ -49,7 +49,7 @@ TEST_F(LoadWorldTest, ReloadSetsAgainWhatTheFilesNameAndKeepsTheRest) {
   // A game in progress.
   world.score = 12;
   world.commandCount = 30;
-  world.pendingFlow = u"outro";
+  world.pendingFlow = FlowRequest::Outro;
   world.conditionResult = u"true";
   world.currentExits = {1, 2, 3, 4, 5, 6};
   world.currentRoom = 9;
@@ -64,7 +64,7 @@ TEST_F(LoadWorldTest, ReloadSetsAgainWhatTheFilesNameAndKeepsTheRest) {
   LoadWorld(world);
   EXPECT_EQ(world.score, 12);
   EXPECT_EQ(world.commandCount, 30);
-  EXPECT_EQ(world.pendingFlow, u"outro");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::Outro);
   EXPECT_EQ(world.conditionResult, u"true");
   EXPECT_EQ(world.currentExits[5], 6);
   EXPECT_EQ(world.currentRoom, 4);

@@ -236,6 +236,21 @@ void ModelEffect(Model& m, const Text& element) {
 
 // ---- Engine <-> model ----------------------------------------------------
 
+// The model keeps a request by the keyword that raises it.
+Text FlowKeyword(zarvel::FlowRequest flow) {
+  switch (flow) {
+    case zarvel::FlowRequest::RoomReload:
+      return u"roomreload";
+    case zarvel::FlowRequest::EndCredits:
+      return u"endcredits";
+    case zarvel::FlowRequest::Outro:
+      return u"outro";
+    case zarvel::FlowRequest::None:
+      break;
+  }
+  return u"";
+}
+
 Model Observe(const zarvel::World& w) {
   Model m;
   m.room = w.currentRoom;
@@ -243,7 +258,7 @@ Model Observe(const zarvel::World& w) {
   m.score = w.score;
   m.itemCount = w.itemCount;
   m.compass = w.compassSetting;
-  m.flow = w.pendingFlow;
+  m.flow = FlowKeyword(w.pendingFlow);
   for (int i = 0; i < 6; ++i) m.exits[i] = w.currentExits[i];
   for (int i = 0; i < 1000; ++i) m.items[i] = w.items[i].location;
   for (int i = 0; i < 1000; ++i) {
@@ -308,7 +323,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   world.players = start.players;
   world.currentExits = start.currentExits;
   world.compassSetting = start.compassSetting;
-  world.pendingFlow.clear();
+  world.pendingFlow = zarvel::FlowRequest::None;
   world.conditionResult.clear();
   world.score = 0;
   world.currentRoom = start.currentRoom;
@@ -330,7 +345,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Report("a change made by conditions", conditions, effects);
 
   for (const Text& element : Elements(effects)) ModelEffect(model, element);
-  ApplyEffects(run->game, effects);
+  ApplyEffects(run->game.world, run->game.platform, effects);
   const Model engine = Observe(world);
   if (!(engine == model)) {
     ReportModelDifference(engine, model);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/headless/DrawListRenderer.h"
 #include "media/headless/SoftwareRenderer.h"
 

@@ -26,10 +26,10 @@ class ItemPlacementTest : public EffectsTest,
                           public ::testing::WithParamInterface<PlaceCase> {};
 
 TEST_P(ItemPlacementTest, PutsTheItemWhereThePlaceSays) {
-  ApplyEffects(game, GetParam().effects);
+  ApplyEffects(game.world, game.platform, GetParam().effects);
   EXPECT_EQ(world.items[5].location, GetParam().location)
       << TextToUtf8(GetParam().effects);
-  EXPECT_EQ(world.pendingFlow, u"");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::None);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,44 +45,47 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceCase{u"pr=1000/1;pr=-1/1", 3}));
 
 TEST_F(EffectsTest, RoomChangeRaisesReloadAndMovesLaterPlacesWithIt) {
-  ApplyEffects(game, u"rm=7;pr=5/M");
+  ApplyEffects(game.world, game.platform, u"rm=7;pr=5/M");
   EXPECT_EQ(world.currentRoom, 7);
   EXPECT_EQ(world.items[5].location, 7);
-  EXPECT_EQ(world.pendingFlow, u"roomreload");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::RoomReload);
 }
 
 TEST_F(EffectsTest, TheLastFlowRequestOfTheListWins) {
-  ApplyEffects(game, u"outro;rm=2");
-  EXPECT_EQ(world.pendingFlow, u"roomreload");
-  ApplyEffects(game, u"cnt_st=1/off;cnt=1/0;endcredits");
-  EXPECT_EQ(world.pendingFlow, u"endcredits");
-  ApplyEffects(game, u"outro!");  // any element beginning with it
-  EXPECT_EQ(world.pendingFlow, u"outro");
-  ApplyEffects(game, u"sc=1");  // effects never clear a request
-  EXPECT_EQ(world.pendingFlow, u"outro");
+  ApplyEffects(game.world, game.platform, u"outro;rm=2");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::RoomReload);
+  ApplyEffects(game.world, game.platform, u"cnt_st=1/off;cnt=1/0;endcredits");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::EndCredits);
+  ApplyEffects(game.world, game.platform,
+               u"outro!");  // any element beginning with it
+  EXPECT_EQ(world.pendingFlow, FlowRequest::Outro);
+  ApplyEffects(game.world, game.platform,
+               u"sc=1");  // effects never clear a request
+  EXPECT_EQ(world.pendingFlow, FlowRequest::Outro);
 }
 
 TEST_F(EffectsTest, ScoreCompassAndExits) {
-  ApplyEffects(game, u"sc=5;sc=-8;kompas=abc");
+  ApplyEffects(game.world, game.platform, u"sc=5;sc=-8;kompas=abc");
   EXPECT_EQ(world.score, -3);
   EXPECT_EQ(world.compassSetting, u"0");
-  ApplyEffects(game, u"kompas= 01");
+  ApplyEffects(game.world, game.platform, u"kompas= 01");
   EXPECT_EQ(world.compassSetting, u"1");
 
-  ApplyEffects(game, u"s=4;j=5;v=6;z=7;n=8;d=9");
+  ApplyEffects(game.world, game.platform, u"s=4;j=5;v=6;z=7;n=8;d=9");
   EXPECT_EQ(world.currentExits, (std::array<int, 6>{4, 5, 6, 7, 8, 9}));
   // "sc=" is no north exit and "dropall=" no down exit.
-  ApplyEffects(game, u"sc=1;dropall=2/0;s=0");
+  ApplyEffects(game.world, game.platform, u"sc=1;dropall=2/0;s=0");
   EXPECT_EQ(world.currentExits, (std::array<int, 6>{0, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(EffectsTest, CountersTakeValuesAndStatesVerbatim) {
-  ApplyEffects(game, u"cnt=3/9;cnt_st=3/on;cnt_st=4/ off");
+  ApplyEffects(game.world, game.platform, u"cnt=3/9;cnt_st=3/on;cnt_st=4/ off");
   EXPECT_EQ(world.counters[3].value, 9);
   EXPECT_EQ(world.counters[3].state, u"on");
   EXPECT_EQ(world.counters[4].state, u" off");
   // Outside the table, or without the "/", nothing happens.
-  ApplyEffects(game, u"cnt=1000/5;cnt_st=-1/on;cnt=3;cnt_st=3");
+  ApplyEffects(game.world, game.platform,
+               u"cnt=1000/5;cnt_st=-1/on;cnt=3;cnt_st=3");
   EXPECT_EQ(world.counters[3].value, 9);
   EXPECT_EQ(world.counters[3].state, u"on");
 }
@@ -92,7 +95,7 @@ TEST_F(EffectsTest, DropAllMovesWhatThePlayerCarriesWithinTheItemScan) {
   Item(2, 1001, u"nůž");  // player 2's
   Item(0, 1000, u"null");
   world.items[9] = {1000, u"za seznamem", u"", u""};  // beyond itemCount
-  ApplyEffects(game, u"dropall=1/2000");
+  ApplyEffects(game.world, game.platform, u"dropall=1/2000");
   EXPECT_EQ(world.items[0].location, 2000);
   EXPECT_EQ(world.items[1].location, 2000);
   EXPECT_EQ(world.items[2].location, 1001);
@@ -102,22 +105,22 @@ TEST_F(EffectsTest, DropAllMovesWhatThePlayerCarriesWithinTheItemScan) {
 }
 
 TEST_F(EffectsTest, DropAllForAnEmptyHandedPlayerStillTraces) {
-  ApplyEffects(game, u"dropall=3/0");
+  ApplyEffects(game.world, game.platform, u"dropall=3/0");
   EXPECT_EQ(Traces(), std::vector<std::string>{"dropall activated"});
 }
 
 TEST_F(EffectsTest, DropAllNeverScansPastTheItemTable) {
   world.itemCount = 5000;  // a file with more lines than the table
   world.items[999].location = 1000;
-  ApplyEffects(game, u"dropall=1/3");
+  ApplyEffects(game.world, game.platform, u"dropall=1/3");
   EXPECT_EQ(world.items[999].location, 3);
 }
 
 TEST_F(EffectsTest, UnknownElementsAreIgnored) {
   const World before = world;
-  ApplyEffects(game, u" rm=5;xyz;;RM=5;Outro;endcredit");
+  ApplyEffects(game.world, game.platform, u" rm=5;xyz;;RM=5;Outro;endcredit");
   EXPECT_EQ(world.currentRoom, before.currentRoom);
-  EXPECT_EQ(world.pendingFlow, u"");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::None);
   EXPECT_EQ(world.items[5].location, 3);
 }
 

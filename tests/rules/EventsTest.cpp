@@ -74,7 +74,7 @@ TEST_F(EventsTest, TimerStrikesInTheSeventhPassAfterItStarted) {
   EXPECT_EQ(world.counters[1].value, 0);
   world.currentRoom = 3;  // the player walks on, the demon follows
   int passes = 0;
-  while (world.pendingFlow.empty() && passes < 20) {
+  while (world.pendingFlow == FlowRequest::None && passes < 20) {
     RunRoomEvents(game);
     ++passes;
   }

@@ -136,7 +136,7 @@ TEST_F(DescriptionTest, AnEntryEffectThatMovesThePlayerDropsTheLists) {
   // Events run in the room the player was moved to.
   EXPECT_EQ(Printed(),
             TextLines({u"Předsíň.", u" ", u"Tma.", u"", u"V novém pokoji."}));
-  EXPECT_EQ(world.pendingFlow, u"roomreload");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::RoomReload);
   EXPECT_EQ(world.currentRoom, 2);
 }
 
@@ -145,7 +145,7 @@ TEST_F(DescriptionTest, GameOverFromAnEventDropsTheLists) {
   EnterLocation(game, false);
   EXPECT_EQ(Printed(), TextLines({u"Předsíň.", u" ", u"Tma.", u"",
                                   u"Něco zašustí.", u"", u"Ticho."}));
-  EXPECT_EQ(world.pendingFlow, u"endcredits");
+  EXPECT_EQ(world.pendingFlow, FlowRequest::EndCredits);
 }
 
 TEST_F(DescriptionTest, OutroFromTheEntryEffectsSkipsTheEvents) {
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameFixture, ExitListIsSilentWhileAFlowRequestIsPending) {
   world.currentExits = {1, 0, 0, 0, 0, 0};
-  world.pendingFlow = u"roomreload";
+  world.pendingFlow = FlowRequest::RoomReload;
   ListExits(game);
   EXPECT_TRUE(Printed().empty());
 }

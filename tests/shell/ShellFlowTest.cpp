@@ -48,6 +48,14 @@ class ShellFlowTest : public ::testing::Test {
   }
 };
 
+TEST_F(ShellFlowTest, WithoutAScreenTheProgramStopsBeforeAnythingElse) {
+  platform.screenOpens = false;
+  EXPECT_FALSE(Main(game));  // the program tells the player and ends
+  EXPECT_TRUE(platform.played.empty());
+  EXPECT_TRUE(observer.lines.empty());
+  EXPECT_TRUE(game.world.introLines.empty());  // the world is not loaded
+}
+
 TEST_F(ShellFlowTest, StartUpDescribesTheStartLocationBetweenEmptyLines) {
   StartUp(game);
   EXPECT_EQ(game.console.layout.lineHeight, 23);
@@ -98,9 +106,9 @@ TEST_F(ShellFlowTest, DebugModeAddsFourLinesAfterEachCommand) {
 TEST_F(ShellFlowTest, GameOverPrintsTheBannerThenStartsAgainAtOnce) {
   StartGame();
   game.world.currentRoom = 2;
-  game.world.pendingFlow = u"endcredits";
+  game.world.pendingFlow = FlowRequest::EndCredits;
   RunMainLoopFrame(game);
-  EXPECT_EQ(game.world.pendingFlow, u"");
+  EXPECT_EQ(game.world.pendingFlow, FlowRequest::None);
   ASSERT_GE(observer.lines.size(), 4u);
   EXPECT_EQ((Lines(observer.lines.begin(), observer.lines.begin() + 4)),
             (Lines{u"", u"% *G *A *M *E   *O *V *E *R ", u"",
@@ -112,16 +120,16 @@ TEST_F(ShellFlowTest, GameOverPrintsTheBannerThenStartsAgainAtOnce) {
 
 TEST_F(ShellFlowTest, RoomReloadIsQuietAndDropsItsOwnRequests) {
   StartGame();
-  game.world.pendingFlow = u"roomreload";
+  game.world.pendingFlow = FlowRequest::RoomReload;
   RunMainLoopFrame(game);
-  EXPECT_EQ(game.world.pendingFlow, u"");
+  EXPECT_EQ(game.world.pendingFlow, FlowRequest::None);
   EXPECT_TRUE(observer.lines.empty());
 }
 
 TEST_F(ShellFlowTest, OutroLeadsThroughTheTitleMenuToANewGame) {
   StartGame();
   game.world.currentRoom = 5;
-  game.world.pendingFlow = u"outro";
+  game.world.pendingFlow = FlowRequest::Outro;
   platform.batches = {u"S"};
   RunMainLoopFrame(game);
   EXPECT_EQ(observer.menus.size(), 2u);
@@ -140,7 +148,7 @@ TEST_F(ShellFlowTest, ConsoleAndSettingsSurviveANewGame) {
   game.console.qwertySwap = true;
   game.world.score = 5;
   const Console before = game.console;
-  game.world.pendingFlow = u"endcredits";
+  game.world.pendingFlow = FlowRequest::EndCredits;
   RunMainLoopFrame(game);
   EXPECT_TRUE(game.console.qwertySwap);
   EXPECT_EQ(game.world.score, 5);

@@ -40,6 +40,7 @@ class FakePlatform : public Platform {
   std::deque<std::u16string> batches;
   int closeRequests = 0;
   bool confirmAnswer = false;
+  bool screenOpens = true;      // false: no screen can be opened
   int emptyPollLimit = 200000;  // then InputExhausted, so no test hangs
 
   // What happened.
@@ -68,7 +69,7 @@ class FakePlatform : public Platform {
 
   void SetWindowTitle(const std::u16string&) override {}
   void SetMouseVisible(bool) override {}
-  bool OpenScreen(int, int, int, int) override { return true; }
+  bool OpenScreen(int, int, int, int) override { return screenOpens; }
   void Flip() override {
     ++flips;
     now += 16;

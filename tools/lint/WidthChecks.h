@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 
 namespace zarvel::lint {
 

@@ -24,5 +24,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   zarvel::Game game(platform);
-  zarvel::Main(game);
+  if (!zarvel::Main(game)) {
+    std::fprintf(stderr, "zarvel: cannot open the game window: %s\n",
+                 platform.ScreenError().c_str());
+    return 1;
+  }
 }

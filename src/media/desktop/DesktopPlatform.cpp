@@ -65,11 +65,12 @@ void DesktopPlatform::SetMouseVisible(bool visible) {
 bool DesktopPlatform::OpenScreen(int width, int height, int depth, int rate) {
   bool first = !screen_.IsOpen();
   bool ok = videoStarted_ && screen_.Open(width, height, depth, rate);
+  if (!ok) screenError_ = videoStarted_ ? SDL_GetError() : "no display";
   if (first && !screen_.IsOpen()) {
-    music_.AwaitDevice();  // standard error speaks again
-    std::fprintf(stderr, "zarvel: cannot open the game window: %s\n",
-                 videoStarted_ ? SDL_GetError() : "no display");
-    std::exit(1);
+    // The caller tells the player on standard error, which speaks again
+    // once the sound device is settled.
+    music_.AwaitDevice();
+    return false;
   }
   state_ = DrawingState{};
   return ok;

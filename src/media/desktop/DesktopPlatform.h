@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/Platform.h"
 #include "media/desktop/AlMusic.h"
 #include "media/desktop/InputState.h"
@@ -26,6 +26,8 @@ class DesktopPlatform : public Platform {
   // display; a missing sound device is not an error (the game runs on
   // silently).
   bool Start(std::string& error);
+  // Why the last OpenScreen failed, for the player's message.
+  const std::string& ScreenError() const { return screenError_; }
 
   void SetWindowTitle(const std::u16string& title) override;
   void SetMouseVisible(bool visible) override;
@@ -96,6 +98,7 @@ class DesktopPlatform : public Platform {
   InputTrace inputTrace_;
   DrawingState state_;
   bool videoStarted_ = false;
+  std::string screenError_;
   std::vector<ImageSize> imageSizes_;             // handle - 1
   std::vector<std::unique_ptr<FontFace>> fonts_;  // handle - 1
   std::vector<Ticker> tickers_;                   // handle - 1

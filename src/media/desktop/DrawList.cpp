@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 
 namespace zarvel {
 

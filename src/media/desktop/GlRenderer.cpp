@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 
 namespace zarvel {
 

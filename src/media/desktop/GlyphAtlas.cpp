@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 
 namespace zarvel {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/Platform.h"
 #include "media/PngCodec.h"
 #include "media/headless/SoftwareRenderer.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/FramePacer.h"
 #include "media/OggDecoder.h"
 #include "media/Platform.h"

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/Platform.h"
 #include "media/PngCodec.h"
 

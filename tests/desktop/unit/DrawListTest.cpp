@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/Resources.h"
 #include "media/desktop/DrawList.h"
 

@@ -1,4 +1,4 @@
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "media/FontCache.h"
+#include "media/FontFace.h"
 #include "media/Resources.h"
 
 namespace zarvel {
@@ -11,7 +11,7 @@ namespace {
 
 const std::string kFontPath = ZARVEL_SOURCE_DIR "/assets/font/Ubuntu-C.ttf";
 
-class FontCacheTest : public ::testing::Test {
+class FontFaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     font_ = FontFace::Load(kFontPath, 20, true);
@@ -20,21 +20,21 @@ class FontCacheTest : public ::testing::Test {
   std::unique_ptr<FontFace> font_;
 };
 
-TEST_F(FontCacheTest, GameFontAtTwentyPixelsHasTheLayoutMetrics) {
+TEST_F(FontFaceTest, GameFontAtTwentyPixelsHasTheLayoutMetrics) {
   EXPECT_EQ(font_->pixelSize(), 20);
   EXPECT_EQ(font_->height(), 23);
   EXPECT_EQ(font_->ascender(), 19);
   EXPECT_EQ(font_->descender(), -4);
 }
 
-TEST(FontCacheLoad, ReadsTheEmbeddedFontByResourceName) {
+TEST(FontFaceLoad, ReadsTheEmbeddedFontByResourceName) {
   RegisterEmbeddedResources();
   auto font = FontFace::Load("incbin::font/Ubuntu-C.ttf", 20, true);
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->height(), 23);
 }
 
-TEST(FontCacheLoad, FailsWithoutAReadableFaceOrAnAcceptableSize) {
+TEST(FontFaceLoad, FailsWithoutAReadableFaceOrAnAcceptableSize) {
   EXPECT_EQ(FontFace::Load(kFontPath + ".missing", 20, true), nullptr);
   EXPECT_EQ(
       FontFace::Load(ZARVEL_SOURCE_DIR "/assets/font/LICENCE.txt", 20, true),
@@ -42,7 +42,7 @@ TEST(FontCacheLoad, FailsWithoutAReadableFaceOrAnAcceptableSize) {
   EXPECT_EQ(FontFace::Load(kFontPath, 0, true), nullptr);
 }
 
-TEST_F(FontCacheTest, WidthIsTheSumOfGlyphAdvances) {
+TEST_F(FontFaceTest, WidthIsTheSumOfGlyphAdvances) {
   EXPECT_EQ(font_->TextWidthOf(u""), 0);
   const Glyph* z = font_->GetGlyph(u'Z');
   ASSERT_NE(z, nullptr);
@@ -51,7 +51,7 @@ TEST_F(FontCacheTest, WidthIsTheSumOfGlyphAdvances) {
   EXPECT_EQ(font_->TextWidthOf(u"ZZZ"), 3 * z->advance);
 }
 
-TEST_F(FontCacheTest, CharactersWithoutAGlyphAddNoWidth) {
+TEST_F(FontFaceTest, CharactersWithoutAGlyphAddNoWidth) {
   EXPECT_EQ(font_->GetGlyph(27), nullptr);
   EXPECT_EQ(font_->AdvanceOf(27), 0);
   EXPECT_EQ(font_->TextWidthOf(u"ab\x1b"
@@ -61,7 +61,7 @@ TEST_F(FontCacheTest, CharactersWithoutAGlyphAddNoWidth) {
   EXPECT_EQ(font_->AdvanceOf(0xD800), 0);
 }
 
-TEST_F(FontCacheTest, ControlCharactersMeasureAsTheGameExpects) {
+TEST_F(FontFaceTest, ControlCharactersMeasureAsTheGameExpects) {
   // The console relies on these: Tab and CR are blanks as wide as a space,
   // 0, 8 and 29 have no width.
   const int space = font_->AdvanceOf(u' ');
@@ -71,7 +71,7 @@ TEST_F(FontCacheTest, ControlCharactersMeasureAsTheGameExpects) {
   for (char16_t c : {0, 8, 29}) EXPECT_EQ(font_->AdvanceOf(c), 0) << int(c);
 }
 
-TEST_F(FontCacheTest, NoBreakSpaceIsDrawnAsABlankAsWideAsASpace) {
+TEST_F(FontFaceTest, NoBreakSpaceIsDrawnAsABlankAsWideAsASpace) {
   // The data joins one-letter words to the next with U+00A0: on screen it
   // must look exactly like a space.
   const Glyph* noBreak = font_->GetGlyph(0xA0);
@@ -82,7 +82,7 @@ TEST_F(FontCacheTest, NoBreakSpaceIsDrawnAsABlankAsWideAsASpace) {
             font_->TextWidthOf(u"v Zarvelu"));
 }
 
-TEST_F(FontCacheTest, WidthOfATextIsTheSumOfItsParts) {
+TEST_F(FontFaceTest, WidthOfATextIsTheSumOfItsParts) {
   const Text text = u"Příliš žluťoučký kůň úpěl ďábelské ódy „AV“ … To/Wa";
   const int whole = font_->TextWidthOf(text);
   for (size_t cut = 0; cut <= text.size(); ++cut) {
@@ -93,7 +93,7 @@ TEST_F(FontCacheTest, WidthOfATextIsTheSumOfItsParts) {
   }
 }
 
-TEST_F(FontCacheTest, EachGlyphIsMadeOnce) {
+TEST_F(FontFaceTest, EachGlyphIsMadeOnce) {
   const int before = font_->glyphsMade();
   const Glyph* first = font_->GetGlyph(u'č');
   ASSERT_NE(first, nullptr);
@@ -107,7 +107,7 @@ TEST_F(FontCacheTest, EachGlyphIsMadeOnce) {
   EXPECT_EQ(font_->glyphsMade(), before + 1);
 }
 
-TEST_F(FontCacheTest, SmoothingAddsATransparentBorderCoveringTheSamePixels) {
+TEST_F(FontFaceTest, SmoothingAddsATransparentBorderCoveringTheSamePixels) {
   auto sharp = FontFace::Load(kFontPath, 20, false);
   ASSERT_NE(sharp, nullptr);
   const Glyph* plain = sharp->GetGlyph(u'H');
@@ -132,7 +132,7 @@ TEST_F(FontCacheTest, SmoothingAddsATransparentBorderCoveringTheSamePixels) {
   }
 }
 
-TEST_F(FontCacheTest, GlyphSitsOnTheBaselineBelowTheLineTop) {
+TEST_F(FontFaceTest, GlyphSitsOnTheBaselineBelowTheLineTop) {
   // "H" stands on the baseline (ascender pixels below the line's top) and
   // reaches up to about the cap height; "p" hangs below it.
   auto sharp = FontFace::Load(kFontPath, 20, false);
