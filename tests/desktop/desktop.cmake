@@ -7,7 +7,7 @@ if(TARGET zarvel)
   function(zarvel_desktop_test name script)
     add_test(NAME ${name}
              COMMAND bash ${desktop_dir}/${script} $<TARGET_FILE:zarvel> ${ARGN})
-    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 900
                          RESOURCE_LOCK zarvel_x_server LABELS desktop)
   endfunction()
 

@@ -18,7 +18,7 @@ set -euo pipefail
 export LC_ALL=C.UTF-8
 
 SKIP=77  # CTest's SKIP_RETURN_CODE for a machine without the X tools
-WAIT_LIMIT=${WAIT_LIMIT:-60}  # seconds any one condition may take
+WAIT_LIMIT=${WAIT_LIMIT:-120}  # seconds any one condition may take
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/zarvel-desktop.XXXXXX")
 PIDS=()

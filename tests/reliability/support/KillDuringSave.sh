@@ -71,12 +71,15 @@ grep -qx 'prikaz=N' <<<"$reference" || fail "the first save wrote no command cou
 
 mid_write=0
 for ((kill = 1; kill <= kills; kill++)); do
+  # The last run's output goes first, so that its prompt is not taken for
+  # this run's before the new runner has truncated the file.
+  rm -f run.out run.err
   "$runner" --data "$data" --keys saves.keys >run.out 2>run.err &
   pid=$!
   # The start-up takes longer than a save: wait until the saving has
   # begun, then kill at a random moment of the next 0.2 s.
   for ((polls = 0; ; polls++)); do
-    grep -q 'Vlož jméno pozice' run.out && break
+    grep -q 'Vlož jméno pozice' run.out 2>/dev/null && break
     if ! kill -0 "$pid" 2>/dev/null; then break; fi
     if ((polls >= 60000)); then
       kill -KILL "$pid"
