@@ -71,12 +71,7 @@ type_line "sever"
 await_changed "$WORK/before.png" "the reply to \"sever\" on the screen"
 
 # A position saved from the keyboard lands in the working directory.
-type_line "ulož"
-press_and_await 1 49 "the question for the position's name"
-mark=$(trace_mark)
-xt xdotool type --delay 80 "řeka"
-press Return
-await_ready_after "$mark" 13 "the game to save the position"
+save_position ulož řeka
 [ -f "$WORK/run/pozice_01.sav" ] || fail "no pozice_01.sav after saving"
 start=$(head -c 12 "$WORK/run/pozice_01.sav" | od -An -tx1 | tr -d ' \n')
 [[ $start == fffe590165006b006100* ]] ||

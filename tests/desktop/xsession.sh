@@ -218,6 +218,18 @@ type_line() {
   await_ready_after "$mark" 13 "the reply to \"$1\""
 }
 
+# save_position COMMAND NAME: saves into slot 1 under that name (typed on
+# an empty name line) and waits until the game has written it.
+save_position() {
+  type_line "$1"
+  press_and_await 1 49 "the question for the position's name"
+  local mark
+  mark=$(trace_mark)
+  xt xdotool type --delay 80 "$2"
+  press Return
+  await_ready_after "$mark" 13 "the game to save the position"
+}
+
 shot() {
   xt import -window "$GAME_WINDOW" "$1" 2>/dev/null || fail "cannot take a screenshot"
 }

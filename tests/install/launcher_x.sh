@@ -22,12 +22,7 @@ icon=$(xt xprop -id "$GAME_WINDOW" _NET_WM_ICON)
   fail "the window has not the game's 64-pixel icon"
 skip_intro
 start_playing
-type_line "save"
-press_and_await 1 49 "the question for the position's name"
-mark=$(trace_mark)
-xt xdotool type --delay 80 "menu"
-press Return
-await_ready_after "$mark" 13 "the game to save the position"
+save_position save menu
 saved=$XDG_DATA_HOME/zarvel/pozice_01.sav
 [ -s "$saved" ] || fail "no position in $saved (folder: $(ls -A "$XDG_DATA_HOME/zarvel" 2>&1))"
 [ "$(head -c 4 "$saved")" = menu ] || fail "the saved position is not named menu"
