@@ -4,7 +4,8 @@
 if(TARGET test_tty)
   target_sources(test_tty PRIVATE
     ${CMAKE_SOURCE_DIR}/src/app/tty/Paragraphs.cpp
-    ${CMAKE_SOURCE_DIR}/src/app/tty/Answers.cpp)
+    ${CMAKE_SOURCE_DIR}/src/app/tty/Answers.cpp
+    ${CMAKE_SOURCE_DIR}/src/app/tty/LongKeyLines.cpp)
   target_include_directories(test_tty PRIVATE ${CMAKE_SOURCE_DIR}/src)
   # The runner sits on top of the whole engine.
   target_link_libraries(test_tty PRIVATE zarvel_shell)

@@ -36,7 +36,7 @@ run_fuzz() {
     cp -n "$ZARVEL_ROOT/tests/fuzz/corpus/$name"/* "$corpus/"
     bash "$ZARVEL_ROOT/tests/fuzz/support/RunFuzzer.sh" \
       "$ZARVEL_ROOT/build-fuzz/tests/fuzz_$name" "$corpus" \
-      "$ZARVEL_ROOT/build-fuzz/tests/fuzz/$name" "$seconds"
+      "$ZARVEL_ROOT/build-fuzz/tests/fuzz/$name" -max_total_time="$seconds"
     # Keep what this run added for the next one.
     cp -n "$ZARVEL_ROOT/build-fuzz/tests/fuzz/$name/corpus"/* "$corpus/"
   done

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 #include "media/headless/KeyScript.h"
@@ -16,12 +17,12 @@ constexpr const char* kNoEnter = "{noenter}";
 // its own as within the line: one UTF-8 character, "{{", or a token from
 // "{" to the next "}". A "{" that starts no token is typed as written and
 // the text after it is read on, so it is a piece of its own.
-size_t UnitLength(const std::string& line, size_t at) {
+size_t UnitLength(std::string_view line, size_t at) {
   if (line[at] == '{') {
     if (at + 1 < line.size() && line[at + 1] == '{') return 2;
     const size_t close = line.find('}', at + 1);
-    if (close == std::string::npos) return 1;
-    const std::string group = line.substr(at, close - at + 1);
+    if (close == std::string_view::npos) return 1;
+    const std::string group(line.substr(at, close - at + 1));
     // A token gives one event ({noenter} none); braces typed give two or more.
     return ParseKeyLine(group + kNoEnter).size() <= 1 ? group.size() : 1;
   }
@@ -60,15 +61,23 @@ bool EndsWithEnter(const std::string& line) {
 
 }  // namespace
 
-std::vector<std::string> CutLongKeyLine(const std::string& line,
+std::vector<std::string> CutLongKeyLine(const std::string& wholeLine,
                                         size_t queueCapacity) {
   const size_t limit = queueCapacity - 1;  // room for the Enter
-  if (TypedCharacters(line) <= limit) return {line};
+  if (TypedCharacters(wholeLine) <= limit) return {wholeLine};
+  // The line end is not typed, and only at the very end of a line is it
+  // taken for one: it is cut off here and put back after the last piece,
+  // so that a CR before it stays typed wherever the cutting puts it.
+  std::string_view line = wholeLine;
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const std::string_view lineEnd =
+      std::string_view(wholeLine).substr(line.size());
   std::vector<std::string> pieces;
   std::string piece;
   size_t typed = 0;
   for (size_t at = 0; at < line.size();) {
-    std::string unit = line.substr(at, UnitLength(line, at));
+    std::string unit(line.substr(at, UnitLength(line, at)));
     at += unit.size();
     // A "{" typed as written becomes "{{", which types the same and cannot
     // join a "{noenter}" put after it into "{{" + "noenter}".
@@ -83,7 +92,9 @@ std::vector<std::string> CutLongKeyLine(const std::string& line,
     typed += count;
   }
   // The last piece ends the line as the whole line would have.
-  pieces.push_back(EndsWithEnter(line) ? piece : piece + kNoEnter);
+  if (!EndsWithEnter(wholeLine)) piece += kNoEnter;
+  piece += lineEnd;
+  pieces.push_back(piece);
   return pieces;
 }
 
