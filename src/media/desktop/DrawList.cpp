@@ -182,13 +182,33 @@ ScreenRect ChangedArea(const DrawList& before, const DrawList& after, int width,
   return area;
 }
 
+bool PaintsEveryPixel(const DrawList& ops, int width, int height) {
+  // The game's screens are a clear or bands across the whole width: rows
+  // tell those apart at once, without a mask of every pixel.
+  std::vector<uint8_t> rows(size_t(std::max(height, 0)), 0);
+  int covered = 0;
+  for (const DrawOp& op : ops) {
+    if (op.kind == DrawOp::Kind::Cls) return true;
+    if (op.kind != DrawOp::Kind::Rect) continue;
+    ScreenRect area = AreaOf(op, width, height);
+    if (area.IsEmpty() || area.left > 0 || area.right < width) continue;
+    for (int y = area.top; y < area.bottom; ++y) {
+      covered += rows[size_t(y)] == 0;
+      rows[size_t(y)] = 1;
+    }
+    if (covered == height) return true;
+  }
+  CoverageMask mask(width, height);
+  for (const DrawOp& op : ops) PaintOpaque(op, mask, width, height);
+  return mask.IsFull();
+}
+
 DrawList NextPicture(const DrawList& shown, DrawList&& frame, int width,
                      int height) {
   if (frame.empty()) return shown;
-  if (frame.front().kind == DrawOp::Kind::Cls) return std::move(frame);
+  if (PaintsEveryPixel(frame, width, height)) return std::move(frame);
   CoverageMask mask(width, height);
   for (const DrawOp& op : frame) PaintOpaque(op, mask, width, height);
-  if (mask.IsFull()) return std::move(frame);
   DrawList picture;
   picture.reserve(shown.size() + frame.size());
   for (const DrawOp& op : shown) {

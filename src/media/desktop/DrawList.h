@@ -60,6 +60,10 @@ ScreenRect AreaOf(const DrawOp& op, int width, int height);
 ScreenRect ChangedArea(const DrawList& before, const DrawList& after, int width,
                        int height);
 
+// Whether the list paints every pixel opaque (a clear, or bands that
+// meet), so that what was on the screen before cannot show through.
+bool PaintsEveryPixel(const DrawList& ops, int width, int height);
+
 // The screen's picture as a list drawn on black, after `frame` is drawn
 // over the picture `shown`. A frame that paints every pixel opaque (a
 // clear, or bands that meet) is the whole picture; otherwise the frame is

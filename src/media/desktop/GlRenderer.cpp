@@ -244,7 +244,8 @@ void GlRenderer::DrawBatches() {
   batches_.clear();
 }
 
-void GlRenderer::Render(const DrawList& ops, const ScreenRect& area) {
+void GlRenderer::Render(const DrawList& ops, const ScreenRect& area,
+                        bool onBlack) {
   if (width_ <= 0 || height_ <= 0 || area.IsEmpty()) return;
   BindTarget();
   glMatrixMode(GL_PROJECTION);
@@ -267,8 +268,7 @@ void GlRenderer::Render(const DrawList& ops, const ScreenRect& area) {
   batches_.clear();
 
   const bool everything = area == ScreenRect{0, 0, width_, height_};
-  // The list is the picture drawn on black.
-  if (ops.empty() || ops.front().kind != DrawOp::Kind::Cls) {
+  if (onBlack) {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
   }

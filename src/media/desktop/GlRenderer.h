@@ -38,9 +38,9 @@ class GlRenderer {
   // The pixels are kept and uploaded on the image's first draw, so images
   // may be loaded before a screen exists.
   void AddImage(ImageHandle handle, RgbaImage image);
-  // Draws the list, on black, into the target; only the pixels inside
-  // `area` change.
-  void Render(const DrawList& ops, const ScreenRect& area);
+  // Draws the list into the target, on black unless the list paints every
+  // pixel itself; only the pixels inside `area` change.
+  void Render(const DrawList& ops, const ScreenRect& area, bool onBlack);
   // Copies the canvas into the window's back buffer of the given size,
   // scaled to fit with its aspect kept and centred on black. The caller
   // swaps.

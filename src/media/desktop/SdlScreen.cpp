@@ -141,6 +141,7 @@ bool SdlScreen::Open(int width, int height, int depth, int rate) {
   height_ = height;
   current_.clear();
   shown_.clear();
+  shownOnBlack_ = true;
   targetHolds_ = false;
   changed_ = WholeScreen();
   drawn_ = {};
@@ -173,7 +174,7 @@ void SdlScreen::RenderChanges() {
     targetHolds_ = false;
   }
   ScreenRect area = targetHolds_ ? changed_ : WholeScreen();
-  renderer_.Render(shown_, area);
+  renderer_.Render(shown_, area, shownOnBlack_);
   drawn_.Include(area);
   changed_ = {};
   targetHolds_ = true;
@@ -213,6 +214,7 @@ void SdlScreen::Flip() {
     ScreenRect changed = ChangedArea(shown_, next, width_, height_);
     if (!changed.IsEmpty()) {
       shown_.swap(next);
+      shownOnBlack_ = !PaintsEveryPixel(shown_, width_, height_);
       changed_.Include(changed);
     }
   }

@@ -82,6 +82,7 @@ class SdlScreen {
   WindowRegionCopy regionCopy_;
   DrawList current_;
   DrawList shown_;            // the picture on screen, drawn on black
+  bool shownOnBlack_ = true;  // black shows where shown_ paints nothing
   ScreenRect changed_;        // where shown_ differs from the target's pixels
   ScreenRect drawn_;          // drawn into the target, not yet presented
   bool targetHolds_ = false;  // the target holds the last picture drawn
