@@ -35,7 +35,8 @@ if(TARGET zarvel_desktop)
   if(desktop_unit_sources)
     add_executable(test_desktop_platform ${desktop_unit_sources})
     target_link_libraries(test_desktop_platform PRIVATE zarvel_desktop
-                          zarvel_embedded GTest::gtest GTest::gtest_main)
+                          zarvel_headless zarvel_embedded GTest::gtest
+                          GTest::gtest_main)
     gtest_discover_tests(test_desktop_platform DISCOVERY_TIMEOUT 60)
   endif()
 endif()

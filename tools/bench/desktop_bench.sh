@@ -6,20 +6,26 @@
 #     the X server spends showing each;
 #   - CPU time per frame while every frame changes (keys typed and erased
 #     at the frame rate), and per frame of the bare loop;
+#   - CPU time per frame while the console scrolls (the command "r" typed
+#     SCROLLS times, each reply scrolling in line by line; the frames are
+#     counted by zarvel-tty on the same keys);
 #   - time from exec to the first presented frame (the window mapped,
 #     black) and to the first frame the game draws (the intro's hint);
 #   - peak memory (VmHWM) of the game and of the bare loop.
 #
 # Usage: tools/bench/desktop_bench.sh [BUILD_DIR]   (default: build)
-#   needs the targets zarvel, zarvel-bare-loop and zarvel-first-frame-probe
+#   needs the targets zarvel, zarvel-tty, zarvel-bare-loop and
+#   zarvel-first-frame-probe
 #   and the packages xvfb, openbox, xdotool, x11-xserver-utils.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=$(cd "${1:-$ROOT/build}" && pwd)
 ZARVEL=$BUILD/zarvel
+TTY=$BUILD/zarvel-tty
+SCROLLS=20
 BARE=$BUILD/tools/bench/zarvel-bare-loop
 PROBE=$BUILD/tools/bench/zarvel-first-frame-probe
-for f in "$ZARVEL" "$BARE" "$PROBE"; do
+for f in "$ZARVEL" "$TTY" "$BARE" "$PROBE"; do
   [ -x "$f" ] || { echo "missing $f (build it first)"; exit 1; }
 done
 
@@ -86,7 +92,9 @@ for run in 1 2 3; do
 done
 
 echo "== the game at the command prompt"
-(cd "$WORK" && exec "$ZARVEL" >/dev/null 2>&1) &
+TRACE=$WORK/input.trace
+: >"$TRACE"
+(cd "$WORK" && ZARVEL_INPUT_TRACE="$TRACE" exec "$ZARVEL" >/dev/null 2>&1) &
 GAME=$!
 PIDS+=($GAME)
 sleep 1
@@ -107,6 +115,36 @@ b=$(cpu_ticks "$GAME")
 frames=${#keys[@]}
 game_frame=$(awk -v d=$((b - a)) -v t="$TICKS" -v n="$frames" 'BEGIN { printf "%.3f", 1000 * d / t / n }')
 echo "CPU per changed frame: $game_frame ms ($frames keys in $(((t1 - t0) / 1000000)) ms)"
+
+# await_reply MARK: the game took Enter after line MARK of its input trace
+# and reads keys again (its reply has scrolled in completely).
+await_reply() {
+  local deadline=$((SECONDS + 120))
+  until tail -n +"$(($1 + 1))" "$TRACE" |
+    awk '$0 == "char 13" { t = 1 } t && $0 == "ready" { f = 1 } END { exit !f }'; do
+    [ "$SECONDS" -lt "$deadline" ] || { echo "gave up waiting for the reply to r"; exit 1; }
+    sleep 0.05
+  done
+}
+a=$(cpu_ticks "$GAME")
+for _ in $(seq "$SCROLLS"); do
+  mark=$(wc -l <"$TRACE")
+  xdotool key r Return
+  await_reply "$mark"
+done
+b=$(cpu_ticks "$GAME")
+# One frame per console line printed, and one for the typed "r".
+scroll_keys() {
+  printf '{esc}{noenter}\ns{noenter}\n'
+  for _ in $(seq "$1"); do echo r; done
+}
+scroll_keys 0 >"$WORK/keys0"
+scroll_keys "$SCROLLS" >"$WORK/keysN"
+lines0=$(cd "$WORK" && "$TTY" --raw --no-pause --keys "$WORK/keys0" | wc -l)
+linesN=$(cd "$WORK" && "$TTY" --raw --no-pause --keys "$WORK/keysN" | wc -l)
+scroll_frames=$((linesN - lines0 + SCROLLS))
+scroll_frame=$(awk -v d=$((b - a)) -v t="$TICKS" -v n="$scroll_frames" 'BEGIN { printf "%.3f", 1000 * d / t / n }')
+echo "CPU per scrolling frame: $scroll_frame ms ($scroll_frames frames)"
 game_peak=$(peak_kb "$GAME")
 kill "$GAME"
 wait "$GAME" 2>/dev/null || true
@@ -132,6 +170,7 @@ echo "peak memory: game $((game_peak / 1024)) MiB, bare loop $((bare_peak / 1024
 first_drawn() { awk '{ for (i = 1; i < NF; i++) if ($i == "drawn") print $(i + 1) }' "$1" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 printf 'row\t%s\t%s\t%s\t%s\n' \
   "desktop typing frame, CPU ms (bare loop frame)" "$game_frame" "$bare_frame" "<= 2" \
+  "desktop scrolling frame, CPU ms (bare loop frame)" "$scroll_frame" "$bare_frame" "<= 5" \
   "desktop idle at the prompt, CPU %" "$game_cpu" "$bare_cpu" "-" \
   "desktop exec to first drawn frame, ms (median)" "$(first_drawn "$WORK/game.first")" "$(first_drawn "$WORK/bare.first")" "<= 1.3" \
   "desktop peak RSS MiB (bare loop)" "$((game_peak / 1024))" "$((bare_peak / 1024))" "<= bare + 39 MiB"

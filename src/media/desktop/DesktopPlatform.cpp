@@ -179,8 +179,8 @@ void DesktopPlatform::PumpEvents() {
   SDL_Event event;
   WindowNotices notices;
   while (SDL_PollEvent(&event)) HandleWindowEvent(event, input_, notices);
-  // The canvas always holds the frame last presented, so a window whose
-  // content was lost is mended at once, even while the game waits.
+  // The screen keeps the picture last presented as a draw list, so a window
+  // whose content was lost is mended at once, even while the game waits.
   if (notices.needsPresent) screen_.PresentKeptFrame();
 }
 

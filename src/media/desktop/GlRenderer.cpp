@@ -27,7 +27,9 @@ void GlRenderer::ReleaseGlObjects() {
   framebuffer_ = 0;
   if (canvasTexture_ != 0) glDeleteTextures(1, &canvasTexture_);
   canvasTexture_ = 0;
+  canvasWidth_ = canvasHeight_ = 0;
   width_ = height_ = 0;
+  useCanvas_ = false;
   atlas_.Release();
 }
 
@@ -46,13 +48,24 @@ bool GlRenderer::LoadFramebufferFunctions() {
       load("glCheckFramebufferStatus"));
   blitFramebuffer_ =
       reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(load("glBlitFramebuffer"));
-  return genFramebuffers_ && deleteFramebuffers_ && bindFramebuffer_ &&
-         framebufferTexture2D_ && checkFramebufferStatus_ && blitFramebuffer_;
+  bool all = genFramebuffers_ && deleteFramebuffers_ && bindFramebuffer_ &&
+             framebufferTexture2D_ && checkFramebufferStatus_ &&
+             blitFramebuffer_;
+  if (!all) genFramebuffers_ = nullptr;
+  return all;
 }
 
-bool GlRenderer::PrepareCanvas(int width, int height) {
-  if (!LoadFramebufferFunctions()) return false;
-  if (framebuffer_ == 0 || width != width_ || height != height_) {
+bool GlRenderer::Prepare(int width, int height, bool canvas) {
+  width_ = width;
+  height_ = height;
+  useCanvas_ = false;
+  bool framebuffers = LoadFramebufferFunctions();
+  if (!canvas) {
+    BindTarget();
+    return true;
+  }
+  if (!framebuffers) return false;
+  if (framebuffer_ == 0 || width != canvasWidth_ || height != canvasHeight_) {
     if (framebuffer_ == 0) genFramebuffers_(1, &framebuffer_);
     if (canvasTexture_ == 0) glGenTextures(1, &canvasTexture_);
     glBindTexture(GL_TEXTURE_2D, canvasTexture_);
@@ -65,14 +78,19 @@ bool GlRenderer::PrepareCanvas(int width, int height) {
                           canvasTexture_, 0);
     if (checkFramebufferStatus_(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
       return false;
-    width_ = width;
-    height_ = height;
+    canvasWidth_ = width;
+    canvasHeight_ = height;
   }
-  bindFramebuffer_(GL_FRAMEBUFFER, framebuffer_);
-  glViewport(0, 0, width_, height_);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
+  useCanvas_ = true;
+  BindTarget();
   return true;
+}
+
+void GlRenderer::BindTarget() {
+  if (bindFramebuffer_ != nullptr)
+    bindFramebuffer_(GL_FRAMEBUFFER, useCanvas_ ? framebuffer_ : 0);
+  if (!useCanvas_) glDrawBuffer(GL_BACK);
+  glViewport(0, 0, width_, height_);
 }
 
 void GlRenderer::AddImage(ImageHandle handle, RgbaImage image) {
@@ -81,10 +99,6 @@ void GlRenderer::AddImage(ImageHandle handle, RgbaImage image) {
 
 void GlRenderer::ApplyBlend(BlendState wanted) {
   if (blendState_ == int(wanted)) return;
-  if (inQuads_) {
-    glEnd();
-    inQuads_ = false;
-  }
   blendState_ = int(wanted);
   switch (wanted) {
     case BlendState::Opaque:
@@ -108,10 +122,6 @@ void GlRenderer::ApplyBlend(BlendState wanted) {
 
 void GlRenderer::BindTexture(GLuint texture) {
   if (texture == boundTexture_) return;
-  if (inQuads_) {
-    glEnd();
-    inQuads_ = false;
-  }
   if (texture == 0) {
     glDisable(GL_TEXTURE_2D);
   } else {
@@ -121,89 +131,81 @@ void GlRenderer::BindTexture(GLuint texture) {
   boundTexture_ = texture;
 }
 
-void GlRenderer::DrawQuad(float x0, float y0, float x1, float y1) {
-  if (!inQuads_) {
-    glBegin(GL_QUADS);
-    inQuads_ = true;
+void GlRenderer::Want(GLenum mode, GLuint texture, BlendState blend) {
+  if (!batches_.empty()) {
+    const Batch& last = batches_.back();
+    if (last.mode == mode && last.texture == texture && last.blend == blend)
+      return;
   }
-  glVertex2f(x0, y0);
-  glVertex2f(x1, y0);
-  glVertex2f(x1, y1);
-  glVertex2f(x0, y1);
+  Batch batch;
+  batch.mode = mode;
+  batch.texture = texture;
+  batch.blend = blend;
+  batch.first = GLint(vertices_.size());
+  batches_.push_back(batch);
 }
 
-void GlRenderer::DrawTexturedQuad(float x0, float y0, float x1, float y1,
-                                  float u0, float v0, float u1, float v1) {
-  if (!inQuads_) {
-    glBegin(GL_QUADS);
-    inQuads_ = true;
-  }
-  glTexCoord2f(u0, v0);
-  glVertex2f(x0, y0);
-  glTexCoord2f(u1, v0);
-  glVertex2f(x1, y0);
-  glTexCoord2f(u1, v1);
-  glVertex2f(x1, y1);
-  glTexCoord2f(u0, v1);
-  glVertex2f(x0, y1);
+void GlRenderer::AddVertex(float x, float y, float u, float v,
+                           const DrawOp& op) {
+  vertices_.push_back({x, y, u, v, op.r, op.g, op.b, 255});
+  ++batches_.back().count;
 }
 
-void GlRenderer::DrawLine(const DrawOp& op) {
+void GlRenderer::AddQuad(float x0, float y0, float x1, float y1, float u0,
+                         float v0, float u1, float v1, const DrawOp& op) {
+  AddVertex(x0, y0, u0, v0, op);
+  AddVertex(x1, y0, u1, v0, op);
+  AddVertex(x1, y1, u1, v1, op);
+  AddVertex(x0, y1, u0, v1, op);
+}
+
+void GlRenderer::AddLine(const DrawOp& op, BlendState blend) {
   // Lines along an axis become one-pixel rectangles, so both end pixels
   // are drawn and a line at y lands on row y whatever the rasteriser's
   // diamond rule would do with the last pixel.
   if (op.y1 == op.y2 || op.x1 == op.x2) {
-    float x0 = Pixel(std::min(op.x1, op.x2));
-    float y0 = Pixel(std::min(op.y1, op.y2));
-    float x1 = Pixel(std::max(op.x1, op.x2)) + 1;
-    float y1 = Pixel(std::max(op.y1, op.y2)) + 1;
-    DrawQuad(x0, y0, x1, y1);
+    Want(GL_QUADS, 0, blend);
+    AddQuad(Pixel(std::min(op.x1, op.x2)), Pixel(std::min(op.y1, op.y2)),
+            Pixel(std::max(op.x1, op.x2)) + 1,
+            Pixel(std::max(op.y1, op.y2)) + 1, 0, 0, 0, 0, op);
     return;
   }
-  if (inQuads_) {
-    glEnd();
-    inQuads_ = false;
+  for (GLenum mode : {GLenum(GL_LINES), GLenum(GL_POINTS)}) {
+    Want(mode, 0, blend);
+    AddVertex(op.x1 + 0.5f, op.y1 + 0.5f, 0, 0, op);
+    AddVertex(op.x2 + 0.5f, op.y2 + 0.5f, 0, 0, op);
   }
-  glBegin(GL_LINES);
-  glVertex2f(op.x1 + 0.5f, op.y1 + 0.5f);
-  glVertex2f(op.x2 + 0.5f, op.y2 + 0.5f);
-  glEnd();
-  glBegin(GL_POINTS);
-  glVertex2f(op.x1 + 0.5f, op.y1 + 0.5f);
-  glVertex2f(op.x2 + 0.5f, op.y2 + 0.5f);
-  glEnd();
 }
 
-void GlRenderer::DrawImage(const DrawOp& op) {
+GLuint GlRenderer::TextureOf(ImageTexture& image) {
+  if (image.texture != 0) return image.texture;
+  glGenTextures(1, &image.texture);
+  glBindTexture(GL_TEXTURE_2D, image.texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.pixels.width,
+               image.pixels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               image.pixels.pixels.data());
+  boundTexture_ = kUnknownTexture;
+  return image.texture;
+}
+
+void GlRenderer::AddImage(const DrawOp& op, BlendState blend) {
   auto found = images_.find(op.image);
   if (found == images_.end()) return;
   ImageTexture& image = found->second;
   if (image.pixels.width <= 0 || image.pixels.height <= 0) return;
-  if (image.texture == 0) {
-    if (inQuads_) {
-      glEnd();
-      inQuads_ = false;
-    }
-    glGenTextures(1, &image.texture);
-    glBindTexture(GL_TEXTURE_2D, image.texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.pixels.width,
-                 image.pixels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 image.pixels.pixels.data());
-    boundTexture_ = kUnknownTexture;
-  }
-  BindTexture(image.texture);
+  Want(GL_QUADS, TextureOf(image), blend);
   float x = Pixel(op.x1);
   float y = Pixel(op.y1);
-  DrawTexturedQuad(x, y, x + image.pixels.width, y + image.pixels.height, 0, 0,
-                   1, 1);
+  AddQuad(x, y, x + image.pixels.width, y + image.pixels.height, 0, 0, 1, 1,
+          op);
 }
 
-void GlRenderer::DrawText(const DrawOp& op) {
+void GlRenderer::AddText(const DrawOp& op, BlendState blend) {
   if (op.font == nullptr) return;
   int pen = int(std::lround(op.x1));
   int top = int(std::lround(op.y1));
@@ -211,30 +213,41 @@ void GlRenderer::DrawText(const DrawOp& op) {
     const Glyph* glyph = op.font->GetGlyph(c);
     if (glyph == nullptr) continue;
     if (glyph->width > 0 && glyph->height > 0) {
-      if (!atlas_.Contains(*glyph)) {
-        // Uploading must not happen inside glBegin/glEnd, and it changes
-        // the bound texture.
-        if (inQuads_) {
-          glEnd();
-          inQuads_ = false;
-        }
-        atlas_.SlotOf(*glyph);
-        boundTexture_ = kUnknownTexture;
-      }
+      // A glyph's first use uploads it, which binds its page. The upload
+      // comes before every draw of this frame that samples it.
+      if (!atlas_.Contains(*glyph)) boundTexture_ = kUnknownTexture;
       const AtlasSlot& slot = atlas_.SlotOf(*glyph);
-      BindTexture(slot.texture);
+      Want(GL_QUADS, slot.texture, blend);
       float x = float(pen + glyph->offsetX);
       float y = float(top + glyph->offsetY);
-      DrawTexturedQuad(x, y, x + glyph->width, y + glyph->height, slot.u0,
-                       slot.v0, slot.u1, slot.v1);
+      AddQuad(x, y, x + glyph->width, y + glyph->height, slot.u0, slot.v0,
+              slot.u1, slot.v1, op);
     }
     pen += glyph->advance;
   }
 }
 
-void GlRenderer::Render(const DrawList& ops) {
-  bindFramebuffer_(GL_FRAMEBUFFER, framebuffer_);
-  glViewport(0, 0, width_, height_);
+void GlRenderer::DrawBatches() {
+  if (!vertices_.empty()) {
+    const Vertex* first = vertices_.data();
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &first->x);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), &first->u);
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), &first->r);
+    for (const Batch& batch : batches_) {
+      if (batch.count == 0) continue;
+      ApplyBlend(batch.blend);
+      BindTexture(batch.texture);
+      glDrawArrays(batch.mode, batch.first, batch.count);
+    }
+  }
+  vertices_.clear();
+  batches_.clear();
+}
+
+void GlRenderer::Render(const DrawList& ops, const ScreenRect& area,
+                        bool onBlack) {
+  if (width_ <= 0 || height_ <= 0 || area.IsEmpty()) return;
+  BindTarget();
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(0, width_, height_, 0, -1, 1);
@@ -243,55 +256,65 @@ void GlRenderer::Render(const DrawList& ops) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_CULL_FACE);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(area.left, height_ - area.bottom, area.right - area.left,
+            area.bottom - area.top);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
   boundTexture_ = kUnknownTexture;
   blendState_ = -1;
-  inQuads_ = false;
+  vertices_.clear();
+  batches_.clear();
 
+  const bool everything = area == ScreenRect{0, 0, width_, height_};
+  if (onBlack) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
   for (const DrawOp& op : ops) {
     if (op.kind == DrawOp::Kind::Cls) {
-      if (inQuads_) {
-        glEnd();
-        inQuads_ = false;
-      }
+      DrawBatches();
       glClearColor(op.r / 255.0f, op.g / 255.0f, op.b / 255.0f, 1);
       glClear(GL_COLOR_BUFFER_BIT);
       continue;
     }
+    // Outside the area the scissor would drop every pixel anyway.
+    if (!everything && !AreaOf(op, width_, height_).Intersects(area)) continue;
     // Rectangles and lines are fully opaque, so blending them would give
     // the same pixels; leaving it off spares software OpenGL reading the
     // whole screen back.
-    bool opaque =
-        op.kind == DrawOp::Kind::Rect || op.kind == DrawOp::Kind::Line;
-    ApplyBlend(opaque                         ? BlendState::Opaque
-               : op.blend == BlendMode::Alpha ? BlendState::Alpha
-                                              : BlendState::Masked);
-    glColor4ub(op.r, op.g, op.b, 255);
+    BlendState blend =
+        op.blend == BlendMode::Alpha ? BlendState::Alpha : BlendState::Masked;
     switch (op.kind) {
       case DrawOp::Kind::Rect:
-        BindTexture(0);
-        DrawQuad(Pixel(op.x1), Pixel(op.y1), Pixel(op.x1 + op.x2),
-                 Pixel(op.y1 + op.y2));
+        Want(GL_QUADS, 0, BlendState::Opaque);
+        AddQuad(Pixel(op.x1), Pixel(op.y1), Pixel(op.x1 + op.x2),
+                Pixel(op.y1 + op.y2), 0, 0, 0, 0, op);
         break;
       case DrawOp::Kind::Line:
-        BindTexture(0);
-        DrawLine(op);
+        AddLine(op, BlendState::Opaque);
         break;
       case DrawOp::Kind::Image:
-        DrawImage(op);
+        AddImage(op, blend);
         break;
       case DrawOp::Kind::Text:
-        DrawText(op);
+        AddText(op, blend);
         break;
       case DrawOp::Kind::Cls:
         break;
     }
   }
-  if (inQuads_) glEnd();
-  inQuads_ = false;
+  DrawBatches();
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_COLOR_ARRAY);
+  glDisable(GL_SCISSOR_TEST);
 }
 
 void GlRenderer::CopyCanvasToWindow(int drawableWidth, int drawableHeight) {
   bindFramebuffer_(GL_DRAW_FRAMEBUFFER, 0);
+  glDrawBuffer(GL_BACK);
   glViewport(0, 0, drawableWidth, drawableHeight);
   glDisable(GL_SCISSOR_TEST);
   glClearColor(0, 0, 0, 1);

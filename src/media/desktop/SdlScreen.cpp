@@ -89,6 +89,7 @@ bool SdlScreen::CreateWindow(int width, int height) {
     return false;
   }
   SDL_GL_MakeCurrent(window_, context_);
+  regionCopy_.Detect();
   return true;
 }
 
@@ -136,15 +137,19 @@ bool SdlScreen::Open(int width, int height, int depth, int rate) {
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
 
-  if (!renderer_.PrepareCanvas(width, height)) return false;
   width_ = width;
   height_ = height;
   current_.clear();
-  previous_.clear();
-  previousSelfContained_ = false;
+  shown_.clear();
+  shownOnBlack_ = true;
+  targetHolds_ = false;
+  changed_ = WholeScreen();
+  drawn_ = {};
   StartPacing(fullscreen, rate_);
   // Show the new screen black at once rather than whatever the window
   // system had there.
+  RenderChanges();
+  if (drawn_.IsEmpty()) return false;  // no canvas for a scaled screen
   Present();
   return ok;
 }
@@ -158,16 +163,44 @@ void SdlScreen::StartPacing(bool fullscreen, int rate) {
   pacer_.Start(int32_t(SDL_GetTicks()), rate);
 }
 
-void SdlScreen::Present() {
+void SdlScreen::RenderChanges() {
   int w = 0, h = 0;
   SDL_GL_GetDrawableSize(window_, &w, &h);
-  renderer_.CopyCanvasToWindow(w, h);
-  SDL_GL_SwapWindow(window_);
-  needsPresent_ = false;
+  // A window of the game's size is drawn into directly; a larger full
+  // screen shows a canvas of the game's size scaled.
+  bool canvas = w != width_ || h != height_;
+  if (canvas != renderer_.usesCanvas() || !targetHolds_) {
+    if (!renderer_.Prepare(width_, height_, canvas)) return;
+    targetHolds_ = false;
+  }
+  ScreenRect area = targetHolds_ ? changed_ : WholeScreen();
+  renderer_.Render(shown_, area, shownOnBlack_);
+  drawn_.Include(area);
+  changed_ = {};
+  targetHolds_ = true;
+}
+
+void SdlScreen::Present() {
+  if (drawn_.IsEmpty()) return;
+  int w = 0, h = 0;
+  SDL_GL_GetDrawableSize(window_, &w, &h);
+  if (renderer_.usesCanvas()) {
+    renderer_.CopyCanvasToWindow(w, h);
+    SDL_GL_SwapWindow(window_);  // the canvas keeps the picture
+  } else if (regionCopy_.available() && !vsync_) {
+    regionCopy_.Copy(drawn_, h);  // the back buffer keeps the picture
+  } else {
+    SDL_GL_SwapWindow(window_);
+    targetHolds_ = false;  // a swapped back buffer holds nothing known
+  }
+  drawn_ = {};
 }
 
 void SdlScreen::PresentKeptFrame() {
-  if (window_ != nullptr) Present();
+  if (window_ == nullptr) return;
+  targetHolds_ = false;
+  RenderChanges();
+  Present();
 }
 
 void SdlScreen::Flip() {
@@ -175,19 +208,21 @@ void SdlScreen::Flip() {
     current_.clear();
     return;
   }
-  // An empty frame leaves the canvas as it is, so what is on screen stays
-  // right; a repeat of a self-contained frame would draw the same pixels.
-  bool unchanged =
-      current_.empty() || (previousSelfContained_ && current_ == previous_);
-  if (!unchanged) {
-    renderer_.Render(current_);
-    previousSelfContained_ = IsSelfContained(current_, width_, height_);
-    previous_.swap(current_);
-    needsPresent_ = true;
+  // An empty frame leaves the picture as it is.
+  if (!current_.empty()) {
+    DrawList next = NextPicture(shown_, std::move(current_), width_, height_);
+    ScreenRect changed = ChangedArea(shown_, next, width_, height_);
+    if (!changed.IsEmpty()) {
+      shown_.swap(next);
+      shownOnBlack_ = !PaintsEveryPixel(shown_, width_, height_);
+      changed_.Include(changed);
+    }
   }
   current_.clear();
+  if (!changed_.IsEmpty()) RenderChanges();
+  bool needsPresent = !drawn_.IsEmpty();
 
-  if (vsync_ && needsPresent_) {
+  if (vsync_ && needsPresent) {
     Present();  // waits for the retrace
     uint32_t now = SDL_GetTicks();
     // Some drivers accept a swap interval and never wait; pace those by
@@ -206,7 +241,7 @@ void SdlScreen::Flip() {
   }
   int delay = pacer_.NextFrameDelay(int32_t(SDL_GetTicks()));
   if (delay > 0) SDL_Delay(uint32_t(delay));
-  if (needsPresent_) Present();
+  if (needsPresent) Present();
   lastFlipSwapped_ = false;
 }
 

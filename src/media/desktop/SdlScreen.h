@@ -3,9 +3,12 @@
 // and full screen, and the presenting and pacing of frames.
 //
 // The window and the context are made once and kept across every switch, so
-// images and glyphs uploaded before stay valid. Frames are recorded, and a
-// frame identical to the one on screen is neither rendered nor presented
-// again: the window keeps showing it.
+// images and glyphs uploaded before stay valid. Frames are recorded, and the
+// picture on screen is kept as a list of drawing operations: a frame that
+// gives the same picture is neither rendered nor presented again, one that
+// changes part of it is redrawn and presented only there where the window
+// keeps its back buffer, and a window whose content was lost is mended by
+// drawing the kept list again.
 
 #include <SDL2/SDL.h>
 
@@ -14,6 +17,7 @@
 #include "media/FramePacer.h"
 #include "media/desktop/DrawList.h"
 #include "media/desktop/GlRenderer.h"
+#include "media/desktop/WindowRegionCopy.h"
 
 namespace zarvel {
 
@@ -58,6 +62,11 @@ class SdlScreen {
   bool EnterFullscreen(int width, int height, int rate);
   void EnterWindow(int width, int height);
   void StartPacing(bool fullscreen, int rate);
+  ScreenRect WholeScreen() const { return {0, 0, width_, height_}; }
+  // Draws the changed part of the picture into the renderer's target (all
+  // of it when the target's content is not the picture on screen).
+  void RenderChanges();
+  // Shows what RenderChanges drew.
   void Present();
 
   SDL_Window* window_ = nullptr;
@@ -70,10 +79,13 @@ class SdlScreen {
   int rate_ = 60;
 
   GlRenderer renderer_;
+  WindowRegionCopy regionCopy_;
   DrawList current_;
-  DrawList previous_;  // what the canvas shows; valid only if self-contained
-  bool previousSelfContained_ = false;
-  bool needsPresent_ = false;
+  DrawList shown_;            // the picture on screen, drawn on black
+  bool shownOnBlack_ = true;  // black shows where shown_ paints nothing
+  ScreenRect changed_;        // where shown_ differs from the target's pixels
+  ScreenRect drawn_;          // drawn into the target, not yet presented
+  bool targetHolds_ = false;  // the target holds the last picture drawn
 
   FramePacer pacer_;
   bool vsync_ = false;
