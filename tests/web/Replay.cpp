@@ -27,7 +27,8 @@ int Fail(const std::string& message) {
 }
 
 // The console lines as the page's live region carries them; the rest
-// (holding the typing during the title cards) as in the transcript.
+// (holding the typing during the title cards, leaving out the title menu
+// and the paged screens, which are drawn) as in the raw transcript.
 class PlainLines : public zarvel::tty::TranscriptObserver {
  public:
   using TranscriptObserver::TranscriptObserver;
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
   platform->SetKeyScript(script);
   auto game = std::make_unique<Game>(*platform);
   tty::TranscriptObserver transcript(*platform, stdout, true);
-  PlainLines plainLines(*platform, stdout, false);
+  PlainLines plainLines(*platform, stdout, true);
   if (plain) {
     game->console.observer = &plainLines;
   } else {

@@ -7,8 +7,8 @@
 // - "dat/*.txt": the data files as the native build embeds them (UTF-16LE);
 // - "msx/*.ogg": the music as it is (the browser decodes it).
 // A list of the names written goes to OUT_DIR/resources.txt.
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -45,8 +45,8 @@ bool ReadFile(const fs::path& path, std::string& bytes) {
 }
 
 bool WriteGlyphTable(const fs::path& fontPath, const fs::path& out) {
-  auto face = zarvel::FontFace::Load(fontPath.string(), kFontPixelSize,
-                                     kFontSmooth);
+  auto face =
+      zarvel::FontFace::Load(fontPath.string(), kFontPixelSize, kFontSmooth);
   if (face == nullptr) return false;
   zarvel::GlyphTable table;
   table.pixelSize = face->pixelSize();
@@ -56,7 +56,8 @@ bool WriteGlyphTable(const fs::path& fontPath, const fs::path& out) {
   table.height = face->height();
   for (int c = 0; c < 0x10000; ++c) {
     const zarvel::Glyph* glyph = face->GetGlyph(static_cast<char16_t>(c));
-    if (glyph != nullptr) table.glyphs.push_back({static_cast<char16_t>(c), *glyph});
+    if (glyph != nullptr)
+      table.glyphs.push_back({static_cast<char16_t>(c), *glyph});
   }
   return WriteFile(out, zarvel::EncodeGlyphTable(table));
 }
@@ -80,7 +81,8 @@ int main(int argc, char** argv) {
 
   const std::string glyphs = std::string(kFontName) + ".glyphs";
   if (!WriteGlyphTable(source / kFontName, out / glyphs)) {
-    return fail("cannot make the glyph table of " + (source / kFontName).string());
+    return fail("cannot make the glyph table of " +
+                (source / kFontName).string());
   }
   names.push_back(glyphs);
 
@@ -94,7 +96,8 @@ int main(int argc, char** argv) {
   for (const auto& entry : fs::directory_iterator(data)) {
     if (entry.path().extension() == ".txt") texts.push_back(entry.path());
   }
-  for (auto* list : {&images, &tracks, &texts}) std::sort(list->begin(), list->end());
+  for (auto* list : {&images, &tracks, &texts})
+    std::sort(list->begin(), list->end());
 
   for (const fs::path& path : images) {
     std::string bytes;
@@ -108,19 +111,23 @@ int main(int argc, char** argv) {
     }
     names.push_back(name);
   }
-  const auto copy = [&](const std::vector<fs::path>& files, const char* folder) {
+  const auto copy = [&](const std::vector<fs::path>& files,
+                        const char* folder) {
     for (const fs::path& path : files) {
       std::string bytes;
-      const std::string name = std::string(folder) + "/" + path.filename().string();
+      const std::string name =
+          std::string(folder) + "/" + path.filename().string();
       if (!ReadFile(path, bytes) || !WriteFile(out / name, bytes)) return false;
       names.push_back(name);
     }
     return true;
   };
-  if (!copy(tracks, "msx") || !copy(texts, "dat")) return fail("cannot copy a resource");
+  if (!copy(tracks, "msx") || !copy(texts, "dat"))
+    return fail("cannot copy a resource");
 
   std::string list;
   for (const std::string& name : names) list += name + "\n";
-  if (!WriteFile(out / "resources.txt", list)) return fail("cannot write the list");
+  if (!WriteFile(out / "resources.txt", list))
+    return fail("cannot write the list");
   return 0;
 }

@@ -13,7 +13,8 @@ constexpr int32_t kLargestGlyphSide = 1024;
 
 void PutInt(std::string& out, int32_t value, int bytes = 4) {
   const auto bits = static_cast<uint32_t>(value);
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((bits >> (8 * i)) & 0xFF);
+  for (int i = 0; i < bytes; ++i)
+    out += static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 
 class Reader {
@@ -52,9 +53,9 @@ class Reader {
 
 std::string EncodeGlyphTable(const GlyphTable& table) {
   std::string out(kMagic, kMagicSize);
-  for (int value : {table.pixelSize, table.smooth ? 1 : 0, table.ascender,
-                    table.descender, table.height,
-                    static_cast<int>(table.glyphs.size())}) {
+  for (int value :
+       {table.pixelSize, table.smooth ? 1 : 0, table.ascender, table.descender,
+        table.height, static_cast<int>(table.glyphs.size())}) {
     PutInt(out, value);
   }
   for (const GlyphTable::Entry& entry : table.glyphs) {

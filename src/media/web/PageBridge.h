@@ -40,7 +40,8 @@ void zarvel_page_trace(const char* utf8);
 void zarvel_page_ended();
 
 // Music through Web Audio; the page decodes the bytes itself.
-void zarvel_page_load_sound(int sound, const uint8_t* bytes, int size, int loop);
+void zarvel_page_load_sound(int sound, const uint8_t* bytes, int size,
+                            int loop);
 void zarvel_page_play(int channel, int sound);
 void zarvel_page_set_paused(int channel, int paused);
 void zarvel_page_set_volume(int channel, double volume);

@@ -146,8 +146,8 @@ void WebPlatform::DiscardInput() {
 
 void WebPlatform::WaitKeyPress() {
   DiscardInput();
-  zarvel_page_asked();
   while (!input_.AnyKeyPressed()) {
+    zarvel_page_asked();
     zarvel_page_wait_input(kKeyWaitSlice);
     PumpEvents();
   }
@@ -194,8 +194,8 @@ int WebPlatform::WaitTick(TickerHandle handle) {
       ticker->taken = ticks;
       return static_cast<int>(std::min<int64_t>(count, INT32_MAX));
     }
-    const double next =
-        static_cast<double>(ticker->taken + 1) * 1000.0 / ticker->ticksPerSecond;
+    const double next = static_cast<double>(ticker->taken + 1) * 1000.0 /
+                        ticker->ticksPerSecond;
     emscripten_sleep(
         static_cast<unsigned>(std::max(1.0, std::ceil(next - elapsed))));
   }
@@ -212,8 +212,8 @@ void WebPlatform::EndProgram() {
 
 // Text.
 
-FontHandle WebPlatform::LoadFontResource(const std::string& name,
-                                         int pixelSize, bool smooth) {
+FontHandle WebPlatform::LoadFontResource(const std::string& name, int pixelSize,
+                                         bool smooth) {
   std::unique_ptr<FontFace> face = FontFace::Load(name, pixelSize, smooth);
   if (face == nullptr) return 0;
   fonts_.push_back(std::move(face));

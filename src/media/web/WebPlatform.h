@@ -86,7 +86,7 @@ class WebPlatform : public Platform {
   FramePacer pacer_;
   InputState input_;
   StoredFiles files_;
-  std::vector<uint8_t> shown_;   // the pixels on the canvas
+  std::vector<uint8_t> shown_;    // the pixels on the canvas
   std::deque<RgbaImage> images_;  // handle - 1; drawn by reference
   std::vector<std::unique_ptr<FontFace>> fonts_;  // handle - 1
   std::vector<Ticker> tickers_;                   // handle - 1

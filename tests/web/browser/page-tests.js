@@ -1,0 +1,132 @@
+// The page in headless Chromium (ctest -L web):
+//   node page-tests.js walkthrough SITE REPLAY KEYS
+//     types the key script through real key events; the lines the live
+//     region was given must be the console lines of the same keys replayed
+//     by the engine under node (REPLAY --plain), which the walkthrough tests
+//     hold to zarvel-tty's transcripts.
+//   node page-tests.js screenshot SITE ZARVEL_TTY COMPARE_SCREENS
+//     after a fixed script the canvas must be zarvel-tty's --screenshot
+//     within the desktop tests' tolerance (COMPARE_SCREENS).
+//   node page-tests.js positions SITE REPLAY
+//     a position saved, the page reloaded, the position loaded: what
+//     loading and the next step print must be what they print when the
+//     same is played without the reload.
+'use strict';
+
+const childProcess = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { Session, firstDifference } = require('./harness');
+
+function fail(message) {
+  console.error('FAIL: ' + message);
+  process.exitCode = 1;
+}
+
+// The console lines of the keys, as the engine under node gives them.
+function replayLines(replay, keyLines) {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvel-web-'));
+  try {
+    fs.writeFileSync(path.join(work, 'keys.txt'), keyLines.join('\n') + '\n');
+    const output = childProcess.execFileSync(
+      replay, ['--plain', '--no-pause', '--keys', 'keys.txt'],
+      { cwd: work, encoding: 'utf8', timeout: 120000 });
+    return output.split('\n').slice(0, -1);
+  } finally {
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+}
+
+function readKeyLines(file) {
+  return fs.readFileSync(file, 'utf8').replace(/^\uFEFF/, '').split(/\r?\n/)
+    .filter((line, index, all) => index < all.length - 1 || line !== '');
+}
+
+async function walkthrough(session, [replay, keysFile]) {
+  const keys = readKeyLines(keysFile);
+  const expected = replayLines(replay, keys);
+  await session.load();
+  await session.waitFor('zarvelPage.titleMenus > 0', 'the title menu after the intro');
+  for (const line of keys) await session.typeLine(line);
+  // The script ends where the outro leads back to the title menu.
+  await session.keyOnUntil('zarvelPage.titleMenus > 1', 'the title menu after the outro');
+  const difference = firstDifference(expected, await session.liveLines());
+  if (difference) fail('the live region differs from the replayed console: ' + difference);
+  else console.log('live region: ' + expected.length + ' lines as replayed');
+}
+
+async function screenshot(session, [tty, compareScreens]) {
+  // As the desktop test plays it: the intro skipped, the game started,
+  // two commands with Czech letters.
+  const keys = ['{esc}{noenter}', 's{noenter}', 'sever', 'seber klíč ěščřžýáíéů'];
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvel-web-'));
+  try {
+    fs.writeFileSync(path.join(work, 'keys.txt'), keys.join('\n') + '\n');
+    childProcess.execFileSync(tty, ['--keys', 'keys.txt', '--screenshot', 'tty.png'],
+                              { cwd: work, stdio: 'ignore', timeout: 120000 });
+    await session.load();
+    for (const line of keys) await session.typeLine(line);
+    await session.awaitAsk('the next command after the script');
+    // The canvas shows the last frame once the game asks again; the
+    // blinking cursor is left out of the comparison.
+    fs.writeFileSync(path.join(work, 'page.png'), await session.canvasPng());
+    const result = childProcess.spawnSync('bash', [compareScreens, 'page.png', 'tty.png'],
+                                          { cwd: work, encoding: 'utf8' });
+    console.log('screenshot: ' + result.stdout.trim());
+    if (result.status !== 0) {
+      fs.copyFileSync(path.join(work, 'page.png'), 'page-screenshot.png');
+      fs.copyFileSync(path.join(work, 'tty.png'), 'tty-screenshot.png');
+      fail('the canvas differs from zarvel-tty\'s screenshot (kept as page-screenshot.png, ' +
+           'tty-screenshot.png): ' + result.stdout + result.stderr);
+    }
+  } finally {
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+}
+
+// The lines from the last command `command` on.
+function fromCommand(lines, command) {
+  const at = lines.lastIndexOf('>' + command);
+  return at < 0 ? [] : lines.slice(at);
+}
+
+async function positions(session, [replay]) {
+  const save = ['{esc}{noenter}', 's{noenter}', 'sever', 'ulož', '1', 'Webová pozice'];
+  // "jih" from the saved place (the green) leads back to the crossroads;
+  // from where a new game starts it is blocked.
+  const load = ['načti', '1', 'jih'];
+  const expected = fromCommand(replayLines(replay, save.concat(load)), 'načti');
+
+  await session.load();
+  for (const line of save) await session.typeLine(line);
+  await session.awaitAsk('the next command after saving');
+  await session.reload();
+  for (const line of ['{esc}{noenter}', 's{noenter}'].concat(load)) await session.typeLine(line);
+  await session.awaitAsk('the next command after loading');
+  const difference = firstDifference(expected, fromCommand(await session.liveLines(), 'načti'));
+  if (difference) fail('after the reload, loading gives another story: ' + difference);
+  else console.log('positions: loading after a reload gives the saved place');
+}
+
+const TESTS = { walkthrough, screenshot, positions };
+
+async function main() {
+  const [name, site, ...rest] = process.argv.slice(2);
+  if (!TESTS[name] || !site) {
+    console.error('usage: page-tests.js walkthrough|screenshot|positions SITE ...');
+    process.exit(2);
+  }
+  const session = await Session.open(site);
+  try {
+    await TESTS[name](session, rest);
+    if (session.errors.length) fail('errors in the page: ' + session.errors.join('; '));
+  } finally {
+    await session.close();
+  }
+}
+
+main().catch(function (error) {
+  console.error('FAIL: ' + (error && error.stack || error));
+  process.exit(1);
+});
