@@ -92,10 +92,11 @@ function fromCommand(lines, command) {
 }
 
 async function positions(session, [replay]) {
-  const save = ['{esc}{noenter}', 's{noenter}', 'sever', 'ulož', '1', 'Webová pozice'];
+  // A slot is one key press, as a player chooses it.
+  const save = ['{esc}{noenter}', 's{noenter}', 'sever', 'ulož', '1{noenter}', 'Webová pozice'];
   // "jih" from the saved place (the green) leads back to the crossroads;
   // from where a new game starts it is blocked.
-  const load = ['načti', '1', 'jih'];
+  const load = ['načti', '1{noenter}', 'jih'];
   const expected = fromCommand(replayLines(replay, save.concat(load)), 'načti');
 
   await session.load();
@@ -104,8 +105,11 @@ async function positions(session, [replay]) {
   await session.reload();
   for (const line of ['{esc}{noenter}', 's{noenter}'].concat(load)) await session.typeLine(line);
   await session.awaitAsk('the next command after loading');
-  const difference = firstDifference(expected, fromCommand(await session.liveLines(), 'načti'));
-  if (difference) fail('after the reload, loading gives another story: ' + difference);
+  const actual = fromCommand(await session.liveLines(), 'načti');
+  const difference = firstDifference(expected, actual);
+  if (difference) {
+    fail('after the reload, loading gives another story: ' + difference + '\n' + actual.join('\n'));
+  }
   else console.log('positions: loading after a reload gives the saved place');
 }
 
