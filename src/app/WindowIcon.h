@@ -1,10 +1,12 @@
 #pragma once
 // The game's icon, compiled into the game program by the build.
 
+#include "media/ResourceSet.h"
+
 namespace zarvel::app {
 
-// Registers the icon picture under the desktop platform's window-icon
-// resource name.
-void RegisterWindowIcon();
+// Adds the icon picture under the desktop platform's window-icon resource
+// name.
+void AddWindowIcon(ResourceSet& resources);
 
 }  // namespace zarvel::app

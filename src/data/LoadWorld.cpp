@@ -6,36 +6,40 @@
 
 namespace zarvel {
 
-void LoadWorld(World& world, const StopCheck& stop) {
+void LoadWorld(World& world, const ResourceSet& resources,
+               const StopCheck& stop) {
   for (Counter& counter : world.counters) counter = Counter();
 
-  ReadInitialization(world, ReadTextLines(kInitFile));
+  ReadInitialization(world, ReadTextLines(resources, kInitFile));
   const PlayerSlot* player = world.Player(world.currentPlayer);
   world.currentRoom = player == nullptr ? 0 : ParseIntLenient(player->room);
 
-  ReadItems(world, ReadTextLines(kItemsFile));
+  ReadItems(world, ReadTextLines(resources, kItemsFile));
 
   // Escape or closing the window cuts these files short (the rest of each
   // stays unread); the others are always read whole.
-  ReadLocations(world, ReadTextLines(kLocationsFile), stop);
-  ReadRules(world.examineRules, ReadTextLines(kExamineFile),
+  ReadLocations(world, ReadTextLines(resources, kLocationsFile), stop);
+  ReadRules(world.examineRules, ReadTextLines(resources, kExamineFile),
             kObjectRuleRecordLines, stop);
-  ReadRules(world.useRules, ReadTextLines(kUseFile), kObjectRuleRecordLines,
-            stop);
-  ReadEvents(world.inventoryEvents, ReadTextLines(kInventoryEventsFile), stop);
-  ReadEvents(world.events, ReadTextLines(kEventsFile), stop);
-  ReadRules(world.takeRules, ReadTextLines(kTakeRulesFile),
+  ReadRules(world.useRules, ReadTextLines(resources, kUseFile),
+            kObjectRuleRecordLines, stop);
+  ReadEvents(world.inventoryEvents,
+             ReadTextLines(resources, kInventoryEventsFile), stop);
+  ReadEvents(world.events, ReadTextLines(resources, kEventsFile), stop);
+  ReadRules(world.takeRules, ReadTextLines(resources, kTakeRulesFile),
             kItemRuleRecordLines, stop);
-  ReadRules(world.dropRules, ReadTextLines(kDropRulesFile),
+  ReadRules(world.dropRules, ReadTextLines(resources, kDropRulesFile),
             kItemRuleRecordLines, stop);
-  world.legendText = JoinTrimmedLines(ReadTextLines(kLegendFile), stop);
-  world.dictionaryText = JoinTrimmedLines(ReadTextLines(kDictionaryFile), stop);
+  world.legendText =
+      JoinTrimmedLines(ReadTextLines(resources, kLegendFile), stop);
+  world.dictionaryText =
+      JoinTrimmedLines(ReadTextLines(resources, kDictionaryFile), stop);
 
-  world.introLines = ReadTextLines(kIntroFile);
-  world.outroLines = ReadTextLines(kOutroFile);
-  world.helpLines = ReadTextLines(kHelpFile);
+  world.introLines = ReadTextLines(resources, kIntroFile);
+  world.outroLines = ReadTextLines(resources, kOutroFile);
+  world.helpLines = ReadTextLines(resources, kHelpFile);
 
-  ReadDialogues(world, ReadTextLines(kDialoguesFile));
+  ReadDialogues(world, ReadTextLines(resources, kDialoguesFile));
 }
 
 }  // namespace zarvel

@@ -2,17 +2,16 @@
 // "/"-separated text the console prints.
 #include "data/RecordLines.h"
 #include "data/World.h"
-#include "media/Resources.h"
 
 namespace zarvel {
 
-std::vector<Text> ReadTextLines(const std::string& resourceName) {
-  const std::string name = resourceName.starts_with(kResourcePrefix)
-                               ? resourceName
-                               : std::string(kResourcePrefix) + resourceName;
+std::vector<Text> ReadTextLines(const ResourceSet& resources,
+                                const std::string& resourceName) {
+  std::string bytes;
+  resources.Read(resourceName, bytes);
   // Only LF breaks a line: a CR before it stays part of the line, because
   // the readers of raw values (and the intro's lines) keep it.
-  return SplitText(ReadTextFile(name), u"\n");
+  return SplitText(DecodeTextBytes(bytes), u"\n");
 }
 
 Text JoinTrimmedLines(const std::vector<Text>& lines, const StopCheck& stop) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "media/ResourceSet.h"
 #include "media/Text.h"
 
 namespace zarvel {
@@ -186,13 +187,17 @@ inline constexpr std::array<const char*, 24> kMessageSituations = {
     "poloz_ano",      "poloz_ne",      "prozkoumej_ano", "pouzij_ano",
 };
 
-// Rebuilds the world from the embedded data files in the fixed order. Keeps
-// score, commandCount, pendingFlow, conditionResult and currentExits.
-void LoadWorld(World& world, const StopCheck& stop = {});
+// Rebuilds the world from the data files of the resource set in the fixed
+// order. Keeps score, commandCount, pendingFlow, conditionResult and
+// currentExits.
+void LoadWorld(World& world, const ResourceSet& resources,
+               const StopCheck& stop = {});
 
 // The readers, each a step of LoadWorld, exposed for tests and tools.
-// ReadTextLines splits a resource's decoded text at every LF.
-std::vector<Text> ReadTextLines(const std::string& resourceName);
+// ReadTextLines splits a resource's decoded text at every LF (a missing
+// resource has one empty line).
+std::vector<Text> ReadTextLines(const ResourceSet& resources,
+                                const std::string& resourceName);
 void ReadInitialization(World& world, const std::vector<Text>& lines);
 void ReadItems(World& world, const std::vector<Text>& lines);
 void ReadLocations(World& world, const std::vector<Text>& lines,

@@ -8,7 +8,7 @@ namespace zarvel {
 
 void LoadWorld(Game& game) {
   Platform& platform = game.platform;
-  LoadWorld(game.world, [&platform] {
+  LoadWorld(game.world, platform.Resources(), [&platform] {
     return platform.IsKeyDown(kKeyEscape) || platform.TakeCloseRequest();
   });
 }

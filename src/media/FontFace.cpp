@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "media/Resources.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel {
 
@@ -71,10 +71,17 @@ struct FontFace::Impl {
   }
 };
 
-std::unique_ptr<FontFace> FontFace::Load(const std::string& name, int pixelSize,
+std::unique_ptr<FontFace> FontFace::Load(const std::string& path, int pixelSize,
                                          bool smooth) {
+  std::string bytes;
+  if (!ReadDiskFile(path, bytes)) return nullptr;
+  return FromBytes(std::move(bytes), pixelSize, smooth);
+}
+
+std::unique_ptr<FontFace> FontFace::FromBytes(std::string bytes, int pixelSize,
+                                              bool smooth) {
   auto impl = std::make_unique<Impl>();
-  if (!ReadFileBytes(name, impl->bytes)) return nullptr;
+  impl->bytes = std::move(bytes);
   if (FT_Init_FreeType(&impl->library) != 0) return nullptr;
   if (FT_New_Memory_Face(
           impl->library, reinterpret_cast<const FT_Byte*>(impl->bytes.data()),

@@ -23,10 +23,13 @@ struct Glyph {
 
 class FontFace {
  public:
-  // Reads the face from a file name ("incbin::" + resource name works) and
-  // sets the pixel size, lowering it one pixel at a time when FreeType
-  // refuses it. Null when the face cannot be read or no size is accepted.
-  static std::unique_ptr<FontFace> Load(const std::string& name, int pixelSize,
+  // Reads the face from a font file's bytes and sets the pixel size,
+  // lowering it one pixel at a time when FreeType refuses it. Null when the
+  // face cannot be read or no size is accepted.
+  static std::unique_ptr<FontFace> FromBytes(std::string bytes, int pixelSize,
+                                             bool smooth);
+  // The same from a file on disk.
+  static std::unique_ptr<FontFace> Load(const std::string& path, int pixelSize,
                                         bool smooth);
   ~FontFace();
   FontFace(const FontFace&) = delete;

@@ -3,7 +3,6 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace zarvel {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "media/FileStore.h"
+#include "media/ResourceSet.h"
 
 namespace zarvel {
 
@@ -91,6 +92,9 @@ class Platform {
 
   // The game's own files (the position slots).
   virtual FileStore& Files() = 0;
+  // The resources the front end made this platform with (data files, font,
+  // images, music); the loaders below read theirs from here.
+  virtual ResourceSet& Resources() = 0;
 
   // Text ("incbin::" + name for the font).
   virtual FontHandle LoadFontResource(const std::string& name, int pixelSize,

@@ -3,7 +3,6 @@
 #include <png.h>
 
 #include <cstring>
-#include <fstream>
 
 namespace zarvel {
 
@@ -56,16 +55,6 @@ bool EncodePng(const RgbaImage& image, std::string& bytes) {
   encoded.resize(size);
   bytes = std::move(encoded);
   return true;
-}
-
-bool WritePngFile(const RgbaImage& image, const std::string& path) {
-  std::string bytes;
-  if (!EncodePng(image, bytes)) return false;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  return static_cast<bool>(file);
 }
 
 }  // namespace zarvel

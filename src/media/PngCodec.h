@@ -16,6 +16,5 @@ struct RgbaImage {
 // Decodes any PNG libpng reads into 8-bit RGBA. False on broken data.
 bool DecodePng(const std::string& bytes, RgbaImage& out);
 bool EncodePng(const RgbaImage& image, std::string& bytes);
-bool WritePngFile(const RgbaImage& image, const std::string& path);
 
 }  // namespace zarvel

@@ -10,6 +10,8 @@
 
 namespace zarvel {
 
+class ResourceSet;
+
 using Text = std::u16string;
 
 // Decimal, leading "-" for negatives, no leading zeros.
@@ -33,7 +35,8 @@ int32_t ParseIntLenient(const Text& text);
 // Simple Unicode uppercase mapping, one unit at a time.
 Text UpperText(const Text& text);
 char16_t UpperChar(char16_t c);
-// Whether sub occurs anywhere inside text (case-sensitive; "" is in every text).
+// Whether sub occurs anywhere inside text (case-sensitive; "" is in every
+// text).
 bool ContainsText(const Text& text, const Text& sub);
 
 // Conversions at the edges (files, SDL, the terminal). Invalid input units
@@ -52,9 +55,10 @@ Text DecodeTextBytes(std::string_view bytes);
 // U+00FF, else one byte per unit.
 std::string EncodeTextBytes(const Text& text);
 
-// Reads a whole file (a disk path or "incbin::" + resource name) and decodes
-// it with DecodeTextBytes. A missing file gives the empty text.
-Text ReadTextFile(const std::string& name);
+// Reads a whole file (a disk path, or "incbin::" + the name of one of the
+// resources) and decodes it with DecodeTextBytes. A missing file gives the
+// empty text.
+Text ReadTextFile(const ResourceSet& resources, const std::string& name);
 // Creates or replaces the file. The new content is written to a temporary
 // file in the same directory and renamed over the old one, so an interrupted
 // write never leaves a half-written file. False when the file cannot be

@@ -4,7 +4,7 @@
 // files have) and everything else is UTF-16LE with its mark.
 #include <string>
 
-#include "media/Resources.h"
+#include "media/NamedFiles.h"
 #include "media/Text.h"
 #include "media/posix/DiskFiles.h"
 
@@ -66,9 +66,9 @@ std::string EncodeTextBytes(const Text& text) {
   return bytes;
 }
 
-Text ReadTextFile(const std::string& name) {
+Text ReadTextFile(const ResourceSet& resources, const std::string& name) {
   std::string bytes;
-  if (!ReadFileBytes(name, bytes)) return Text();
+  if (!ReadFileBytes(resources, name, bytes)) return Text();
   return DecodeTextBytes(bytes);
 }
 

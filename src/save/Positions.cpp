@@ -10,7 +10,6 @@
 #include "console/Screen.h"
 #include "game/Game.h"
 #include "media/Keys.h"
-#include "media/Resources.h"
 #include "rules/Rules.h"
 
 namespace zarvel {

@@ -6,7 +6,7 @@
 #include "game/Game.h"
 #include "media/Keys.h"
 #include "media/Platform.h"
-#include "media/Resources.h"
+#include "media/ResourceSet.h"
 #include "media/WrappingInt.h"
 #include "shell/Shell.h"
 

@@ -11,7 +11,7 @@
 #include "console/Waits.h"
 #include "game/Game.h"
 #include "media/Platform.h"
-#include "media/Resources.h"
+#include "media/ResourceSet.h"
 #include "rules/Rules.h"
 #include "shell/Shell.h"
 
@@ -67,8 +67,9 @@ void PrintDebugLines(Game& game) {
 
 }  // namespace
 
+// The front end made the platform with the game's resources; they are all
+// in place before this runs.
 bool StartUp(Game& game) {
-  RegisterEmbeddedResources();
   if (!OpenMedia(game)) return false;
   game.console.ClearText();
   LoadWorld(game);

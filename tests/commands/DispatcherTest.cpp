@@ -235,7 +235,6 @@ TEST_F(DispatcherTest, ScreenModeSwitchesReopenTheScreenOnlyWhenNeeded) {
 }
 
 TEST_F(DispatcherTest, MusicCommandsPauseAndResumeTheMusicChannel) {
-  RegisterEmbeddedResources();
   const SoundHandle track =
       platform.LoadSound("incbin::msx/brighter_sides.ogg", true);
   game.music.channel = platform.Play(track);
@@ -278,7 +277,7 @@ TEST_F(DispatcherTest, LegendDictionaryAndHelpPrintTheirTexts) {
 }
 
 TEST_F(DispatcherTest, RestartReloadsTheWorldButKeepsScoreAndCount) {
-  UseTinyWorld();
+  UseTinyWorld(platform.Resources());
   LoadWorld(game);
   world.score = 7;
   world.commandCount = 3;
@@ -303,7 +302,6 @@ TEST_F(DispatcherTest, RestartReloadsTheWorldButKeepsScoreAndCount) {
   EXPECT_EQ(world.counters[1].state, u"");
   EXPECT_EQ(world.score, 7);
   EXPECT_EQ(world.commandCount, 5);
-  ClearResourceOverrides();
 }
 
 }  // namespace

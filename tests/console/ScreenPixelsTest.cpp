@@ -8,7 +8,7 @@
 #include "console/Console.h"
 #include "console/Markup.h"
 #include "console/Screen.h"
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 #include "media/headless/HeadlessPlatform.h"
 
 namespace zarvel::testing {
@@ -21,11 +21,10 @@ const Rgb kBarGrey{28, 28, 28};
 
 class ScreenPixelsTest : public ::testing::Test {
  protected:
-  HeadlessPlatform platform;
+  HeadlessPlatform platform{EmbeddedResources()};
   Console console{platform};
 
   void SetUp() override {
-    RegisterEmbeddedResources();
     platform.OpenScreen(800, 600, 0, 60);
     platform.SelectFont(
         platform.LoadFontResource("incbin::font/Ubuntu-C.ttf", 20, true));

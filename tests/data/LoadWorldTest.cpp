@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/World.h"
+#include "media/EmbeddedResources.h"
 #include "support/TinyDataFixture.h"
 
 namespace zarvel {
@@ -19,7 +20,7 @@ class LoadWorldTest : public TinyDataFixture {
 
 TEST_F(LoadWorldTest, FillsEveryPartFromItsFile) {
   World world;
-  LoadWorld(world);
+  LoadWorld(world, resources);
   EXPECT_EQ(world.currentPlayer, 1);
   EXPECT_EQ(world.currentRoom, 4);  // "4" + CR read as an integer
   EXPECT_EQ(world.CurrentGender(), u"muž");
@@ -45,7 +46,7 @@ TEST_F(LoadWorldTest, FillsEveryPartFromItsFile) {
 
 TEST_F(LoadWorldTest, ReloadSetsAgainWhatTheFilesNameAndKeepsTheRest) {
   World world;
-  LoadWorld(world);
+  LoadWorld(world, resources);
   // A game in progress.
   world.score = 12;
   world.commandCount = 30;
@@ -61,7 +62,7 @@ TEST_F(LoadWorldTest, ReloadSetsAgainWhatTheFilesNameAndKeepsTheRest) {
   world.examineRules.slots[4].noun = u"beyond the count";
   world.messages["poloz_ne_muz"] = u"not in the file";
 
-  LoadWorld(world);
+  LoadWorld(world, resources);
   EXPECT_EQ(world.score, 12);
   EXPECT_EQ(world.commandCount, 30);
   EXPECT_EQ(world.pendingFlow, FlowRequest::Outro);
@@ -82,7 +83,7 @@ TEST_F(LoadWorldTest, ReloadSetsAgainWhatTheFilesNameAndKeepsTheRest) {
 TEST_F(LoadWorldTest, StopCheckIsAskedOnlyForLocationsRulesEventsAndTexts) {
   World world;
   int asked = 0;
-  LoadWorld(world, [&] {
+  LoadWorld(world, resources, [&] {
     ++asked;
     return false;
   });
@@ -93,7 +94,7 @@ TEST_F(LoadWorldTest, StopCheckIsAskedOnlyForLocationsRulesEventsAndTexts) {
 TEST_F(LoadWorldTest, HoldingEscapeLeavesTheInterruptibleTablesUnfilled) {
   World world;
   world.takeRules.slots[0].noun = u"old";
-  LoadWorld(world, [] { return true; });
+  LoadWorld(world, resources, [] { return true; });
   // Counts come from the whole file, the slots keep what they held.
   EXPECT_EQ(world.locationVariants.count, 1);
   EXPECT_EQ(world.locationVariants.slots[0].description, u"");
@@ -113,7 +114,7 @@ TEST_F(LoadWorldTest, HoldingEscapeLeavesTheInterruptibleTablesUnfilled) {
 TEST_F(LoadWorldTest, CurrentPlayerWithoutRoomOrOutsideTheTable) {
   UseDataFile(kInitFile, "hrac=250\r\npl=1/4\r\n");
   World world;
-  LoadWorld(world);
+  LoadWorld(world, resources);
   EXPECT_EQ(world.currentPlayer, 250);
   EXPECT_EQ(world.currentRoom, 0);
   EXPECT_EQ(world.CurrentGender(), u"");
@@ -123,10 +124,8 @@ TEST_F(LoadWorldTest, CurrentPlayerWithoutRoomOrOutsideTheTable) {
 // request stops only the file being read, because the look takes it.
 // The data compiled into the program loads into a playable world.
 TEST(EmbeddedData, LoadsIntoAPlayableWorld) {
-  RegisterEmbeddedResources();
-  ClearResourceOverrides();
   World world;
-  LoadWorld(world);
+  LoadWorld(world, EmbeddedResources());
   EXPECT_GT(world.currentRoom, 0);
   EXPECT_TRUE(world.CurrentGender() == u"muž" ||
               world.CurrentGender() == u"žena");

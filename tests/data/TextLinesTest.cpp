@@ -21,15 +21,17 @@ TEST_F(TextLinesTest, DecodesEveryEncodingTheSameWay) {
       {"UTF-8", "\xEF\xBB\xBF\xC5\x99\r\nb"sv},
   };
   for (const auto& [what, bytes] : forms) {
-    OverrideResource("dat/x.txt", RawBytes(bytes));
-    EXPECT_EQ(ReadTextLines("dat/x.txt"), (std::vector<Text>{u"ř\r", u"b"}))
+    resources.Put("dat/x.txt", RawBytes(bytes));
+    EXPECT_EQ(ReadTextLines(resources, "dat/x.txt"),
+              (std::vector<Text>{u"ř\r", u"b"}))
         << what;
   }
   // Without a mark every byte is one character, from the first byte on.
-  OverrideResource("dat/x.txt", RawBytes("\xE1\r\nb"sv));
-  EXPECT_EQ(ReadTextLines("dat/x.txt"), (std::vector<Text>{u"á\r", u"b"}));
-  OverrideResource("dat/x.txt", RawBytes("\xEF\xBBx\n"sv));
-  EXPECT_EQ(ReadTextLines("incbin::dat/x.txt"),
+  resources.Put("dat/x.txt", RawBytes("\xE1\r\nb"sv));
+  EXPECT_EQ(ReadTextLines(resources, "dat/x.txt"),
+            (std::vector<Text>{u"á\r", u"b"}));
+  resources.Put("dat/x.txt", RawBytes("\xEF\xBBx\n"sv));
+  EXPECT_EQ(ReadTextLines(resources, "incbin::dat/x.txt"),
             (std::vector<Text>{u"\u00EF\u00BBx", u""}));
 }
 
@@ -44,9 +46,10 @@ TEST_F(TextLinesTest, SplitsOnlyAtLineFeeds) {
   };
   for (const auto& [content, lines] : cases) {
     UseDataFile("dat/x.txt", content);
-    EXPECT_EQ(ReadTextLines("dat/x.txt"), lines) << content;
+    EXPECT_EQ(ReadTextLines(resources, "dat/x.txt"), lines) << content;
   }
-  EXPECT_EQ(ReadTextLines("dat/not-there.txt"), std::vector<Text>{u""});
+  EXPECT_EQ(ReadTextLines(resources, "dat/not-there.txt"),
+            std::vector<Text>{u""});
 }
 
 TEST_F(TextLinesTest, JoinsTrimmedLinesWithSlashes) {

@@ -301,7 +301,6 @@ void ReportModelDifference(const Model& engine, const Model& model) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zarvel;
-  fuzz::RegisterResourcesOnce();
   // One game for many inputs (loading the world is the slow part); renewed
   // now and then, since its platform records every trace line.
   static std::unique_ptr<fuzz::FuzzGame> run;

@@ -25,17 +25,15 @@ const char16_t* const kCommands[] = {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zarvel;
-  fuzz::RegisterResourcesOnce();
-  ClearResourceOverrides();
+  fuzz::FuzzGame run;
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   for (std::string_view part : fuzz::SplitInput(input, kNextFile)) {
     if (part.empty()) continue;
     const char* file = kDataFiles[static_cast<uint8_t>(part[0]) % 15];
     part.remove_prefix(1);
-    OverrideResource(file,
-                     std::vector<unsigned char>(part.begin(), part.end()));
+    run.platform.Resources().Put(
+        file, std::vector<unsigned char>(part.begin(), part.end()));
   }
-  fuzz::FuzzGame run;
   // Answers for the questions and menus that some commands open.
   run.platform.SetKeyLines({"1", "a", "1", "2", "{esc}"});
   LoadWorld(run.game);

@@ -9,7 +9,7 @@
 
 #include "commands/Commands.h"
 #include "game/Game.h"
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 #include "media/Text.h"
 #include "media/headless/HeadlessPlatform.h"
 #include "media/headless/ScriptedKeyboard.h"
@@ -24,6 +24,7 @@ namespace zarvel::fuzz {
 // platform.
 class NoDrawingPlatform : public HeadlessPlatform {
  public:
+  NoDrawingPlatform() : HeadlessPlatform(EmbeddedResources()) {}
   void Flip() override { clock().Advance(17); }
   void Cls() override {}
   void DrawRect(float, float, float, float) override {}
@@ -51,11 +52,6 @@ struct FuzzGame {
     return true;
   }
 };
-
-inline void RegisterResourcesOnce() {
-  static const bool done = (RegisterEmbeddedResources(), true);
-  (void)done;
-}
 
 // Splits the fuzzer's bytes at a separator that the seeds use between
 // parts (a data file and the next, a condition list and an effect list).

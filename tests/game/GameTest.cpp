@@ -11,7 +11,7 @@ namespace {
 using GameLoadTest = TinyDataFixture;
 
 TEST_F(GameLoadTest, GameStopsOnEscapeOrTakesOneCloseRequest) {
-  HeadlessPlatform platform;
+  HeadlessPlatform platform(resources);
   Game game(platform);
   platform.SetKeyLines({"{esc}{noenter}"});
   ASSERT_EQ(platform.NextChar(), 27);

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "media/EmbeddedResources.h"
 #include "media/FontFace.h"
-#include "media/Resources.h"
 
 namespace zarvel {
 namespace {
@@ -27,9 +27,10 @@ TEST_F(FontFaceTest, GameFontAtTwentyPixelsHasTheLayoutMetrics) {
   EXPECT_EQ(font_->descender(), -4);
 }
 
-TEST(FontFaceLoad, ReadsTheEmbeddedFontByResourceName) {
-  RegisterEmbeddedResources();
-  auto font = FontFace::Load("incbin::font/Ubuntu-C.ttf", 20, true);
+TEST(FontFaceLoad, ReadsTheEmbeddedFontFromItsBytes) {
+  std::string bytes;
+  ASSERT_TRUE(EmbeddedResources().Read("font/Ubuntu-C.ttf", bytes));
+  auto font = FontFace::FromBytes(std::move(bytes), 20, true);
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->height(), 23);
 }

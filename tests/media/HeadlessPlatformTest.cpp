@@ -5,7 +5,7 @@
 #include <iterator>
 #include <map>
 
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 #include "media/headless/HeadlessPlatform.h"
 
 namespace zarvel {
@@ -15,11 +15,8 @@ using Kind = HeadlessPlatform::Observed::Kind;
 
 class HeadlessPlatformTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    RegisterEmbeddedResources();
-    ASSERT_TRUE(platform_.OpenScreen(800, 600, 0, 60));
-  }
-  HeadlessPlatform platform_;
+  void SetUp() override { ASSERT_TRUE(platform_.OpenScreen(800, 600, 0, 60)); }
+  HeadlessPlatform platform_{EmbeddedResources()};
 };
 
 TEST_F(HeadlessPlatformTest, SixtyFlipsTakeOneSecondOfTheVirtualClock) {
@@ -123,7 +120,7 @@ TEST_F(HeadlessPlatformTest, SoundsDecodeAndChannelsKeepTheirState) {
   // Decoded when first asked for: the same samples as decoding at once.
   std::string bytes;
   PcmSound direct;
-  ASSERT_TRUE(ReadFileBytes("incbin::msx/white_mouse_ate_cat.ogg", bytes));
+  ASSERT_TRUE(platform_.Resources().Read("msx/white_mouse_ate_cat.ogg", bytes));
   ASSERT_TRUE(DecodeOggVorbis(bytes, direct));
   EXPECT_FALSE(direct.samples.empty());
   EXPECT_TRUE(platform_.sound(track)->pcm.samples == direct.samples);
@@ -222,6 +219,8 @@ TEST_F(HeadlessPlatformTest, SavesThePresentedFrameAsPng) {
   EXPECT_EQ(shot.pixels[inside + 3], 255);
   EXPECT_EQ(shot.pixels[(10 * 800 + 5) * 4], 0);
   std::remove(path.c_str());
+  EXPECT_FALSE(
+      platform_.SavePresentedFrame(ZARVEL_BINARY_DIR "/no/such/dir/x.png"));
 }
 
 }  // namespace

@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "media/EmbeddedResources.h"
+#include "media/NamedFiles.h"
 #include "media/OggDecoder.h"
-#include "media/Resources.h"
 
 namespace zarvel {
 namespace {
 
 TEST(OggDecoder, DecodesAWholeEmbeddedTrack) {
-  RegisterEmbeddedResources();
+  const ResourceSet resources = EmbeddedResources();
   for (const char* name : {"incbin::msx/white_mouse_ate_cat.ogg",
                            "incbin::msx/brighter_sides.ogg"}) {
     std::string bytes;
-    ASSERT_TRUE(ReadFileBytes(name, bytes)) << name;
+    ASSERT_TRUE(ReadFileBytes(resources, name, bytes)) << name;
     PcmSound sound;
     ASSERT_TRUE(DecodeOggVorbis(bytes, sound)) << name;
     EXPECT_EQ(sound.channels, 2);
@@ -29,8 +30,7 @@ TEST(OggDecoder, RefusesWhatIsNotOggVorbis) {
   EXPECT_FALSE(DecodeOggVorbis("", sound));
   EXPECT_FALSE(DecodeOggVorbis(std::string(4096, 'x'), sound));
   std::string png;
-  RegisterEmbeddedResources();
-  ASSERT_TRUE(ReadFileBytes("incbin::gfx/zarvellogo.png", png));
+  ASSERT_TRUE(EmbeddedResources().Read("gfx/zarvellogo.png", png));
   EXPECT_FALSE(DecodeOggVorbis(png, sound));
 }
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "media/EmbeddedResources.h"
 #include "media/PngCodec.h"
-#include "media/Resources.h"
 
 namespace zarvel {
 namespace {
@@ -34,19 +34,6 @@ TEST(PngCodec, EncodedImageDecodesToTheSamePixels) {
   EXPECT_EQ(back.width, 13);
   EXPECT_EQ(back.height, 7);
   EXPECT_EQ(back.pixels, image.pixels);
-}
-
-TEST(PngCodec, WritesAFileThatDecodes) {
-  const RgbaImage image = Gradient(800, 3);
-  const std::string path = ZARVEL_BINARY_DIR "/png-codec-test.png";
-  ASSERT_TRUE(WritePngFile(image, path));
-  std::ifstream file(path, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-  RgbaImage back;
-  ASSERT_TRUE(DecodePng(bytes, back));
-  EXPECT_EQ(back.pixels, image.pixels);
-  std::remove(path.c_str());
-  EXPECT_FALSE(WritePngFile(image, ZARVEL_BINARY_DIR "/no/such/dir/x.png"));
 }
 
 TEST(PngCodec, GreyImagesBecomeOpaqueRgba) {
@@ -82,9 +69,8 @@ TEST(PngCodec, RefusesBrokenData) {
 }
 
 TEST(PngCodec, DecodesTheEmbeddedLogo) {
-  RegisterEmbeddedResources();
   std::string bytes;
-  ASSERT_TRUE(ReadFileBytes("incbin::gfx/zarvellogo.png", bytes));
+  ASSERT_TRUE(EmbeddedResources().Read("gfx/zarvellogo.png", bytes));
   RgbaImage logo;
   ASSERT_TRUE(DecodePng(bytes, logo));
   EXPECT_EQ(logo.height, 27);

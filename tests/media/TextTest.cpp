@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
+#include "media/NamedFiles.h"
 #include "media/Text.h"
 
 namespace zarvel {
@@ -229,15 +230,15 @@ TEST_F(TextFileTest, WritesReadsAndReplacesWholeFiles) {
   ASSERT_TRUE(WriteTextFile(u"jméno\rscore=5\r", path));
   EXPECT_EQ(Bytes(path), "jm\xE9no\rscore=5\r");
   EXPECT_TRUE(CanOpenReadWrite(path));
-  EXPECT_EQ(ReadTextFile(path), u"jméno\rscore=5\r");
+  EXPECT_EQ(ReadTextFile({}, path), u"jméno\rscore=5\r");
 
   ASSERT_TRUE(WriteTextFile(u"ř", path));
   EXPECT_EQ(Bytes(path), "\xFF\xFE\x59\x01");
-  EXPECT_EQ(ReadTextFile(path), u"ř");
+  EXPECT_EQ(ReadTextFile({}, path), u"ř");
   ASSERT_TRUE(WriteTextFile(u"", path));
   EXPECT_EQ(Bytes(path), "");
   EXPECT_EQ(EntryCount(), 1u);  // no temporary left behind
-  EXPECT_EQ(ReadTextFile(Path("missing.sav")), u"");
+  EXPECT_EQ(ReadTextFile({}, Path("missing.sav")), u"");
 }
 
 TEST_F(TextFileTest, TargetThatRefusesWritingIsLeftUntouched) {
@@ -275,26 +276,29 @@ TEST_F(TextFileTest, FailsWhenTheDirectoryRefusesNewFiles) {
   EXPECT_FALSE(CanOpenReadWrite(dir_.string()));  // a directory is no file
 }
 
-TEST(Resources, OverridesAndIncbinNamesReadLikeFiles) {
+TEST(ResourceSet, ReplacedBytesAndIncbinNamesReadLikeFiles) {
   static const unsigned char kBuiltIn[] = {0xEF, 0xBB, 0xBF, 'h', 'i'};
-  RegisterResource("test/greeting.txt", kBuiltIn, sizeof kBuiltIn);
-  EXPECT_EQ(ReadTextFile("incbin::test/greeting.txt"), u"hi");
-  OverrideResource("test/greeting.txt", {'y', 'o'});
-  EXPECT_EQ(ReadTextFile("incbin::test/greeting.txt"), u"yo");
-  ClearResourceOverrides();
-  EXPECT_EQ(ReadTextFile("incbin::test/greeting.txt"), u"hi");
+  ResourceSet resources;
+  resources.AddBuiltIn("test/greeting.txt", kBuiltIn);
+  EXPECT_EQ(ReadTextFile(resources, "incbin::test/greeting.txt"), u"hi");
+  resources.Put("test/greeting.txt", {'y', 'o'});
+  EXPECT_EQ(ReadTextFile(resources, "incbin::test/greeting.txt"), u"yo");
+  resources.AddBuiltIn("incbin::test/greeting.txt", kBuiltIn);
+  EXPECT_EQ(ReadTextFile(resources, "incbin::test/greeting.txt"), u"hi");
+  EXPECT_EQ(resources.Names(), std::vector<std::string>{"test/greeting.txt"});
+
   std::string bytes = "unchanged";
-  EXPECT_FALSE(ReadFileBytes("incbin::test/absent.txt", bytes));
+  EXPECT_FALSE(ReadFileBytes(resources, "incbin::test/absent.txt", bytes));
   EXPECT_EQ(bytes, "unchanged");
   EXPECT_FALSE(WriteTextFile(u"x", "incbin::test/greeting.txt"));
+  // Sets are separate: a test's or a --data folder's files stay in its own.
+  EXPECT_FALSE(ResourceSet().Has("test/greeting.txt"));
+  EXPECT_FALSE(EmbeddedResources().Has("test/greeting.txt"));
 }
 
-TEST(Resources, EmbeddedSetHasTheTwentyEightInOrder) {
-  RegisterEmbeddedResources();
-  RegisterEmbeddedResources();  // twice changes nothing
-  std::vector<std::string> names = ResourceNames();
-  std::erase_if(names,
-                [](const std::string& n) { return n.starts_with("test/"); });
+TEST(ResourceSet, EmbeddedSetHasTheTwentyEightInOrder) {
+  const ResourceSet resources = EmbeddedResources();
+  const std::vector<std::string> names = resources.Names();
   ASSERT_EQ(names.size(), 28u);
   EXPECT_EQ(names.front(), "msx/white_mouse_ate_cat.ogg");
   EXPECT_EQ(names[3], "dat/predmety.txt");
@@ -302,7 +306,7 @@ TEST(Resources, EmbeddedSetHasTheTwentyEightInOrder) {
   EXPECT_EQ(names.back(), "gfx/09_zarvel.png");
   // The data files are embedded as UTF-16LE with the mark.
   std::string bytes;
-  ASSERT_TRUE(ReadFileBytes("incbin::dat/inicializace.txt", bytes));
+  ASSERT_TRUE(ReadFileBytes(resources, "incbin::dat/inicializace.txt", bytes));
   EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
 }
 

@@ -28,12 +28,11 @@ class ShellFlowTest : public ::testing::Test {
   StartingObserver observer;
   Game game{platform};
   void SetUp() override {
-    UseFixtureWorld(CellarWorldFolder());
+    UseFixtureWorld(platform.resources, CellarWorldFolder());
     observer.platform = &platform;
     platform.skipKeyWaits = true;
     game.console.observer = &observer;
   }
-  void TearDown() override { ClearResourceOverrides(); }
   void StartGame() {
     StartUp(game);
     observer.lines.clear();

@@ -1,7 +1,7 @@
 #pragma once
-// Feeding fixture bytes to the loaders: each test installs the data files it
-// needs as resource overrides and removes them afterwards, so the embedded
-// data set never leaks into (or out of) a test.
+// Feeding fixture bytes to the loaders: each test puts the data files it
+// needs into a resource set of its own, so the embedded data set never leaks
+// into (or out of) a test.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "media/Resources.h"
+#include "media/ResourceSet.h"
 #include "media/Text.h"
 
 namespace zarvel {
@@ -37,10 +37,10 @@ inline std::vector<Text> Lines(std::initializer_list<const char*> lines) {
 
 class ResourceFixture : public ::testing::Test {
  protected:
-  void TearDown() override { ClearResourceOverrides(); }
-  // Installs a data file given as UTF-8 text, stored as UTF-16LE + mark.
-  static void UseDataFile(const char* name, std::string_view utf8) {
-    OverrideResource(name, Utf16LeWithMark(utf8));
+  ResourceSet resources;
+  // Puts in a data file given as UTF-8 text, stored as UTF-16LE + mark.
+  void UseDataFile(const char* name, std::string_view utf8) {
+    resources.Put(name, Utf16LeWithMark(utf8));
   }
 };
 

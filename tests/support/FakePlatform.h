@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "media/EmbeddedResources.h"
 #include "media/Platform.h"
 #include "media/posix/DiskFiles.h"
 
@@ -123,6 +124,8 @@ class FakePlatform : public Platform {
   bool SkipsKeyWaits() override { return skipKeyWaits; }
   DiskFileStore files;
   FileStore& Files() override { return files; }
+  ResourceSet resources = EmbeddedResources();
+  ResourceSet& Resources() override { return resources; }
   void WaitKeyPress() override {
     if (skipKeyWaits) return;
     ++waitKeyPresses;

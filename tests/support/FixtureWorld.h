@@ -1,6 +1,6 @@
 #pragma once
 // Runs a test on the small fixture world: its data files replace the
-// embedded ones for the length of the test.
+// embedded ones in the test's resource set.
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "media/Resources.h"
+#include "media/ResourceSet.h"
 
 namespace zarvel::testing {
 
-inline void UseFixtureWorld(const std::string& folder) {
-  RegisterEmbeddedResources();
+inline void UseFixtureWorld(ResourceSet& resources, const std::string& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     std::ifstream in(entry.path(), std::ios::binary);
     std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                      std::istreambuf_iterator<char>());
-    OverrideResource("dat/" + entry.path().filename().string(),
-                     std::move(bytes));
+    resources.Put("dat/" + entry.path().filename().string(), std::move(bytes));
   }
 }
 

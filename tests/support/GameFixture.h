@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 #include "media/Text.h"
 #include "media/headless/HeadlessPlatform.h"
 
@@ -47,7 +47,7 @@ inline void FillMessagesWithKeys(World& world) {
 
 class GameFixture : public ::testing::Test {
  protected:
-  HeadlessPlatform platform;
+  HeadlessPlatform platform{EmbeddedResources()};
   LineRecorder recorder;
   Game game{platform};
   World& world = game.world;
@@ -132,22 +132,16 @@ inline std::vector<Text> TextLines(std::initializer_list<const char16_t*> in) {
   return std::vector<Text>(in.begin(), in.end());
 }
 
-// The fifteen data files of the small test world, installed over the
-// embedded ones so that LoadWorld builds it.
-inline void UseTinyWorld() {
-  static const char* const kFiles[] = {
-      "predmety.txt",   "inicializace.txt", "lokace.txt",  "prozkoumej.txt",
-      "pouzij.txt",     "irpg.txt",         "rpg.txt",     "takeaction.txt",
-      "dropaction.txt", "legenda.txt",      "slovnik.txt", "intro.txt",
-      "mluv.txt",       "outro.txt",        "help.txt"};
-  RegisterEmbeddedResources();
-  for (const char* file : kFiles) {
-    std::ifstream in(
-        std::string(ZARVEL_SOURCE_DIR) + "/tests/fixtures/tiny/" + file,
-        std::ios::binary);
+// The fifteen data files of the small test world, put over the embedded
+// ones so that LoadWorld builds it.
+inline void UseTinyWorld(ResourceSet& resources) {
+  for (const std::string resource : kDataFiles) {
+    std::ifstream in(std::string(ZARVEL_SOURCE_DIR) + "/tests/fixtures/tiny/" +
+                         resource.substr(resource.find('/') + 1),
+                     std::ios::binary);
     std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                      std::istreambuf_iterator<char>());
-    OverrideResource(std::string("dat/") + file, std::move(bytes));
+    resources.Put(resource, std::move(bytes));
   }
 }
 

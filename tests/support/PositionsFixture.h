@@ -25,10 +25,7 @@ class PositionsFixture : public GameFixture {
     directory_ = pattern;
     platform.SetFilesFolder(directory_.string());
   }
-  void TearDown() override {
-    std::filesystem::remove_all(directory_);
-    ClearResourceOverrides();
-  }
+  void TearDown() override { std::filesystem::remove_all(directory_); }
 
   std::string Path(const std::string& name) const {
     return (directory_ / name).string();
@@ -77,7 +74,7 @@ class LoadFixture : public PositionsFixture {
  protected:
   void SetUp() override {
     PositionsFixture::SetUp();
-    UseTinyWorld();
+    UseTinyWorld(platform.Resources());
     LoadWorld(game);
     EnterLocation(game, true);
     Printed();

@@ -11,7 +11,7 @@
 #include "console/Screen.h"
 #include "data/World.h"
 #include "game/Game.h"
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 #include "media/headless/HeadlessPlatform.h"
 
 namespace {
@@ -24,11 +24,12 @@ double CpuSeconds() {
 
 void BenchLoadWorld() {
   using Clock = std::chrono::steady_clock;
+  const zarvel::ResourceSet resources = zarvel::EmbeddedResources();
   zarvel::World world;
-  zarvel::LoadWorld(world);  // warm the caches once
+  zarvel::LoadWorld(world, resources);  // warm the caches once
   constexpr int kLoads = 200;
   const auto start = Clock::now();
-  for (int i = 0; i < kLoads; ++i) zarvel::LoadWorld(world);
+  for (int i = 0; i < kLoads; ++i) zarvel::LoadWorld(world, resources);
   const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
   std::printf("LoadWorld (embedded data): %.3f ms per load (mean of %d)\n",
               spent.count() / kLoads, kLoads);
@@ -52,7 +53,7 @@ void FillConsole(zarvel::Game& game) {
 }
 
 void BenchFrame() {
-  zarvel::HeadlessPlatform platform;
+  zarvel::HeadlessPlatform platform(zarvel::EmbeddedResources());
   zarvel::Game game(platform);
   platform.OpenScreen(800, 600, 0, 60);
   platform.SelectFont(
@@ -82,7 +83,6 @@ void BenchFrame() {
 }  // namespace
 
 int main() {
-  zarvel::RegisterEmbeddedResources();
   BenchLoadWorld();
   BenchFrame();
   return 0;

@@ -10,6 +10,7 @@
 #include "KeyInput.h"
 #include "Transcript.h"
 #include "game/Game.h"
+#include "media/EmbeddedResources.h"
 #include "media/headless/HeadlessPlatform.h"
 #include "shell/Shell.h"
 
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::setvbuf(stdout, nullptr, _IOLBF, 0);  // as the runner writes
-  auto platform = std::make_unique<HeadlessPlatform>();
+  auto platform = std::make_unique<HeadlessPlatform>(EmbeddedResources());
   platform->SetFramesKept(false);
   std::string error;
   if (!tty::UseKeyFile(*platform, argv[1], error)) {

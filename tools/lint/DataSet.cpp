@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "media/Resources.h"
+#include "media/ResourceSet.h"
 
 namespace zarvel::lint {
 
@@ -27,6 +27,7 @@ bool LoadDataSet(const std::string& folder, DataSet& data, std::string& error) {
     return false;
   }
   data.folder = folder;
+  ResourceSet resources;
   for (int id = 0; id < kFileCount; ++id) {
     DataFile& file = data.files[id];
     const std::string resource = zarvel::kDataFiles[id];
@@ -41,13 +42,13 @@ bool LoadDataSet(const std::string& folder, DataSet& data, std::string& error) {
                    std::istreambuf_iterator<char>());
     }
     file.byteOrderMark = StartsWithMark(bytes);
-    // Even a missing file replaces the resource, so nothing built into this
-    // program can stand in for it.
-    OverrideResource(resource,
-                     std::vector<unsigned char>(bytes.begin(), bytes.end()));
-    file.lines = ReadTextLines(resource);
+    // The set holds the folder's files and nothing else, so nothing built
+    // into this program can stand in for a missing one.
+    resources.Put(resource,
+                  std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    file.lines = ReadTextLines(resources, resource);
   }
-  LoadWorld(*data.world);
+  LoadWorld(*data.world, resources);
   return true;
 }
 

@@ -3,11 +3,17 @@
 #include "Checks.h"
 #include "ListSyntax.h"
 #include "VisibleTexts.h"
+#include "media/NamedFiles.h"
 
 namespace zarvel::lint {
 
-FontFaceWidths::FontFaceWidths(const std::string& fontFile)
-    : face_(FontFace::Load(fontFile, 20, true)) {}
+FontFaceWidths::FontFaceWidths(const ResourceSet& resources,
+                               const std::string& fontFile) {
+  std::string bytes;
+  if (ReadFileBytes(resources, fontFile, bytes)) {
+    face_ = FontFace::FromBytes(std::move(bytes), 20, true);
+  }
+}
 
 void CheckWordWidths(const DataSet& data, Report& report,
                      FontFaceWidths& widths) {

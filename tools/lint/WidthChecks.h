@@ -6,6 +6,7 @@
 #include <string>
 
 #include "media/FontFace.h"
+#include "media/ResourceSet.h"
 
 namespace zarvel::lint {
 
@@ -14,7 +15,9 @@ inline constexpr int kConsoleWidth = 756;
 class FontFaceWidths {
  public:
   // Null face when the font cannot be read; widths are then not checked.
-  explicit FontFaceWidths(const std::string& fontFile);
+  // The font is a disk path or "incbin::" + the name of one of the
+  // resources.
+  FontFaceWidths(const ResourceSet& resources, const std::string& fontFile);
   bool ready() const { return face_ != nullptr; }
   int WidthOf(const Text& text) { return face_->TextWidthOf(text); }
 

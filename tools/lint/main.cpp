@@ -15,7 +15,7 @@
 #include "VisibleTexts.h"
 #include "WidthChecks.h"
 #include "app/Options.h"
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 
 namespace {
 
@@ -70,7 +70,6 @@ int main(int argc, char** argv) {
   if (!options.info.empty()) {
     return *zarvel::app::AnswerInfoOption("zarvel-lint", options.info, kUsage);
   }
-  zarvel::RegisterEmbeddedResources();  // the game font
   DataSet data;
   std::string error;
   if (!LoadDataSet(options.folder, data, error)) {
@@ -93,7 +92,8 @@ int main(int argc, char** argv) {
   }
 
   Report report;
-  FontFaceWidths widths(ZARVEL_LINT_FONT);
+  // The game font, as the game has it.
+  FontFaceWidths widths(zarvel::EmbeddedResources(), ZARVEL_LINT_FONT);
   if (!widths.ready()) {
     std::cerr << "zarvel-lint: cannot read the font " ZARVEL_LINT_FONT
                  "; word widths are not checked\n";

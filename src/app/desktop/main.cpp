@@ -2,19 +2,20 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "app/Options.h"
 #include "app/WindowIcon.h"
 #include "game/Game.h"
-#include "media/Resources.h"
+#include "media/EmbeddedResources.h"
 #include "media/desktop/DesktopPlatform.h"
 #include "shell/Shell.h"
 
 int main(int argc, char** argv) {
   if (auto status = zarvel::app::AnswerGameOptions(argc, argv)) return *status;
-  zarvel::RegisterEmbeddedResources();
-  zarvel::app::RegisterWindowIcon();
-  zarvel::DesktopPlatform platform;
+  zarvel::ResourceSet resources = zarvel::EmbeddedResources();
+  zarvel::app::AddWindowIcon(resources);
+  zarvel::DesktopPlatform platform(std::move(resources));
   std::string error;
   if (!platform.Start(error)) {
     std::fprintf(stderr,

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "data/World.h"
-#include "media/Resources.h"
+#include "media/posix/DiskFiles.h"
 
 namespace zarvel::tty {
 
-bool UseDataDir(const std::string& dir, std::string& error) {
+bool UseDataDir(const std::string& dir, ResourceSet& resources,
+                std::string& error) {
   namespace fs = std::filesystem;
   std::error_code ec;
   fs::directory_iterator probe(dir, ec);  // also proves the folder readable
@@ -22,15 +23,14 @@ bool UseDataDir(const std::string& dir, std::string& error) {
     const fs::path path = fs::path(dir) / fs::path(resource).filename();
     if (!fs::exists(path, ec)) continue;
     std::string bytes;
-    if (!fs::is_regular_file(path, ec) ||
-        !ReadFileBytes(path.string(), bytes)) {
+    if (!fs::is_regular_file(path, ec) || !ReadDiskFile(path.string(), bytes)) {
       error = "cannot read the data file " + path.string();
       return false;
     }
     // Read by the same rules as the embedded file: the loader decodes the
     // bytes by their byte-order mark.
-    OverrideResource(resource,
-                     std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    resources.Put(resource,
+                  std::vector<unsigned char>(bytes.begin(), bytes.end()));
   }
   return true;
 }

@@ -3,10 +3,14 @@
 
 #include <string>
 
+#include "media/ResourceSet.h"
+
 namespace zarvel::tty {
 
-// Overrides every one of the fifteen data files present in the folder.
-// False with a message when the folder or a file in it cannot be read.
-bool UseDataDir(const std::string& dir, std::string& error);
+// Replaces in the set every one of the fifteen data files present in the
+// folder. False with a message when the folder or a file in it cannot be
+// read.
+bool UseDataDir(const std::string& dir, ResourceSet& resources,
+                std::string& error);
 
 }  // namespace zarvel::tty

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "LongKeyLines.h"
-#include "media/Resources.h"
 #include "media/headless/KeyScript.h"
+#include "media/posix/DiskFiles.h"
 
 #ifdef ZARVEL_HAVE_READLINE
 #include <readline/history.h>
@@ -59,7 +59,7 @@ ScriptedKeyboard::LineSource TerminalSource(std::FILE* out) {
 bool UseKeyFile(HeadlessPlatform& platform, const std::string& path,
                 std::string& error) {
   std::string bytes;
-  if (!ReadFileBytes(path, bytes)) {
+  if (!ReadDiskFile(path, bytes)) {
     error = "cannot read the key file " + path;
     return false;
   }

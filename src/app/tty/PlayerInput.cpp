@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "Answers.h"
-#include "media/Resources.h"
 #include "media/headless/KeyScript.h"
+#include "media/posix/DiskFiles.h"
 
 #ifdef ZARVEL_HAVE_READLINE
 #include <readline/history.h>
@@ -149,7 +149,7 @@ bool UsePlayerInput(HeadlessPlatform& platform, PlayerView& view,
     // A key script stays a key script: its tokens work and its lines are
     // typed as they stand, but the prompts show where the game waited.
     std::string bytes;
-    if (!ReadFileBytes(options.keysFile, bytes)) {
+    if (!ReadDiskFile(options.keysFile, bytes)) {
       error = "cannot read the key file " + options.keysFile;
       return false;
     }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DataDir.h"
@@ -20,6 +21,7 @@
 #include "TtyOptions.h"
 #include "app/Options.h"
 #include "game/Game.h"
+#include "media/EmbeddedResources.h"
 #include "media/Platform.h"
 #include "media/headless/HeadlessPlatform.h"
 #include "shell/Shell.h"
@@ -46,7 +48,9 @@ int main(int argc, char** argv) {
                                   options->help ? "--help" : "--version",
                                   tty::TtyHelpText());
   }
-  if (!options->dataDir.empty() && !tty::UseDataDir(options->dataDir, error)) {
+  ResourceSet resources = EmbeddedResources();
+  if (!options->dataDir.empty() &&
+      !tty::UseDataDir(options->dataDir, resources, error)) {
     return Fail(error);
   }
 
@@ -54,7 +58,7 @@ int main(int argc, char** argv) {
   // to one input line before sending the next (through pipes) sees it.
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
-  auto platform = std::make_unique<HeadlessPlatform>();
+  auto platform = std::make_unique<HeadlessPlatform>(std::move(resources));
   platform->SetSkipKeyWaits(options->noPause);
   auto game = std::make_unique<Game>(*platform);
 

@@ -6,8 +6,6 @@
 #include <chrono>
 #include <cstdio>
 
-#include "media/Resources.h"
-
 namespace zarvel {
 
 AlMusic::~AlMusic() { Close(); }
@@ -109,14 +107,16 @@ void AlMusic::Close() {
   }
 }
 
-SoundHandle AlMusic::LoadSound(const std::string& name, bool loop) {
+SoundHandle AlMusic::LoadSound(std::span<const unsigned char> oggBytes,
+                               bool loop) {
   Sound sound;
   sound.loop = loop;
-  sound.decoding = std::async(std::launch::async, [name] {
+  // The bytes are copied: the worker may outlive the caller's buffer.
+  std::string bytes(reinterpret_cast<const char*>(oggBytes.data()),
+                    oggBytes.size());
+  sound.decoding = std::async(std::launch::async, [bytes = std::move(bytes)] {
     PcmSound pcm;
-    std::string bytes;
-    if (!ReadFileBytes(name, bytes) || !DecodeOggVorbis(bytes, pcm))
-      pcm = PcmSound{};
+    if (bytes.empty() || !DecodeOggVorbis(bytes, pcm)) pcm = PcmSound{};
     return pcm;
   });
   sounds_.push_back(std::move(sound));

@@ -22,6 +22,7 @@
 
 #include <chrono>
 #include <future>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,9 @@ class AlMusic {
   void AwaitDevice();
   void Close();
 
-  SoundHandle LoadSound(const std::string& name, bool loop);
+  // Decodes an Ogg Vorbis file's bytes; empty or broken bytes give a
+  // sound that plays silence.
+  SoundHandle LoadSound(std::span<const unsigned char> oggBytes, bool loop);
   ChannelHandle Play(SoundHandle sound);
   void SetPaused(ChannelHandle channel, bool paused);
   void SetVolume(ChannelHandle channel, float volume);

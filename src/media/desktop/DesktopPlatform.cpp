@@ -5,11 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "media/NamedFiles.h"
 #include "media/PngCodec.h"
-#include "media/Resources.h"
 #include "media/Text.h"
 #include "media/desktop/SdlInput.h"
 #include "media/desktop/SdlMessageBox.h"
+#include "media/desktop/WindowIdentity.h"
 
 namespace zarvel {
 
@@ -19,22 +20,21 @@ uint8_t Channel(int value) {
   return uint8_t(value < 0 ? 0 : (value > 255 ? 255 : value));
 }
 
-// The game names resources without the "incbin::" prefix; tools may pass a
-// disk path. Both work.
-bool ReadResourceBytes(const std::string& name, std::string& bytes) {
-  if (ReadFileBytes(name, bytes)) return true;
-  return name.rfind(kResourcePrefix, 0) != 0 &&
-         ReadFileBytes(std::string(kResourcePrefix) + name, bytes);
-}
-
-std::string AsResourceName(const std::string& name) {
-  std::string bytes;
-  if (name.rfind(kResourcePrefix, 0) == 0 || ReadFileBytes(name, bytes))
-    return name;
-  return std::string(kResourcePrefix) + name;
+// "incbin::" + name is a resource, and so is a bare name that is no file
+// on disk; tools may pass a disk path.
+bool ReadResourceBytes(const ResourceSet& resources, const std::string& name,
+                       std::string& bytes) {
+  return ReadFileBytes(resources, name, bytes) || resources.Read(name, bytes);
 }
 
 }  // namespace
+
+DesktopPlatform::DesktopPlatform(ResourceSet resources)
+    : resources_(std::move(resources)) {
+  std::string icon;
+  if (resources_.Read(kWindowIconResource, icon))
+    screen_.SetIcon(std::move(icon));
+}
 
 DesktopPlatform::~DesktopPlatform() { Shutdown(); }
 
@@ -146,7 +146,8 @@ void DesktopPlatform::DrawLine(float x1, float y1, float x2, float y2) {
 ImageHandle DesktopPlatform::LoadImageResource(const std::string& name) {
   std::string bytes;
   RgbaImage image;
-  if (!ReadResourceBytes(name, bytes) || !DecodePng(bytes, image)) return 0;
+  if (!ReadResourceBytes(resources_, name, bytes) || !DecodePng(bytes, image))
+    return 0;
   imageSizes_.push_back({image.width, image.height});
   ImageHandle handle = ImageHandle(imageSizes_.size());
   screen_.renderer().AddImage(handle, std::move(image));
@@ -290,8 +291,11 @@ void DesktopPlatform::EndProgram() {
 
 FontHandle DesktopPlatform::LoadFontResource(const std::string& name,
                                              int pixelSize, bool smooth) {
+  std::string bytes;
   std::unique_ptr<FontFace> face =
-      FontFace::Load(AsResourceName(name), pixelSize, smooth);
+      ReadResourceBytes(resources_, name, bytes)
+          ? FontFace::FromBytes(std::move(bytes), pixelSize, smooth)
+          : nullptr;
   if (!face) return 0;
   fonts_.push_back(std::move(face));
   return FontHandle(fonts_.size());
@@ -329,7 +333,11 @@ int DesktopPlatform::FontHeight() {
 // Sound.
 
 SoundHandle DesktopPlatform::LoadSound(const std::string& name, bool loop) {
-  return music_.LoadSound(AsResourceName(name), loop);
+  std::string bytes;
+  ReadResourceBytes(resources_, name, bytes);  // none: a silent sound
+  return music_.LoadSound(
+      {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()},
+      loop);
 }
 
 ChannelHandle DesktopPlatform::Play(SoundHandle sound) {

@@ -19,7 +19,7 @@ namespace zarvel {
 
 class DesktopPlatform : public Platform {
  public:
-  DesktopPlatform() = default;
+  explicit DesktopPlatform(ResourceSet resources);
   ~DesktopPlatform() override;
 
   // Starts video and sound. False, with the reason, when there is no
@@ -59,6 +59,7 @@ class DesktopPlatform : public Platform {
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
   FileStore& Files() override { return files_; }
+  ResourceSet& Resources() override { return resources_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -92,6 +93,7 @@ class DesktopPlatform : public Platform {
   FontFace* SelectedFont() const;
   void Shutdown();
 
+  ResourceSet resources_;
   SdlScreen screen_;
   AlMusic music_;
   InputState input_;

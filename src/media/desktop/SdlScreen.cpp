@@ -81,7 +81,7 @@ bool SdlScreen::CreateWindow(int width, int height) {
                              SDL_WINDOWPOS_CENTERED, width, height,
                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   if (window_ == nullptr) return false;
-  SetWindowIconFromResource(window_);
+  SetWindowIconFromPng(window_, icon_);
   context_ = SDL_GL_CreateContext(window_);
   if (context_ == nullptr) {
     SDL_DestroyWindow(window_);

@@ -30,6 +30,8 @@ class SdlScreen {
   void Shutdown();
 
   void SetTitle(const std::string& utf8);
+  // The PNG every window this screen opens gets as its icon.
+  void SetIcon(std::string pngBytes) { icon_ = std::move(pngBytes); }
   void SetMouseVisible(bool visible);
   // Depth 0: a centred window of width x height. Above 0: full screen at
   // that size where the display has such a mode, else the desktop's own
@@ -61,6 +63,7 @@ class SdlScreen {
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   std::string title_;
+  std::string icon_;
   bool mouseVisible_ = true;
   int width_ = 0;
   int height_ = 0;

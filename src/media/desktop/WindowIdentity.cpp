@@ -6,7 +6,6 @@
 #include <string>
 
 #include "media/PngCodec.h"
-#include "media/Resources.h"
 
 namespace zarvel {
 
@@ -19,14 +18,9 @@ void SetWindowClass() {
   SDL_SetHint(SDL_HINT_APP_NAME, "Zarvel");
 }
 
-void SetWindowIconFromResource(SDL_Window* window) {
-  std::string bytes;
+void SetWindowIconFromPng(SDL_Window* window, const std::string& pngBytes) {
   RgbaImage image;
-  if (!ReadFileBytes(std::string(kResourcePrefix) + kWindowIconResource,
-                     bytes) ||
-      !DecodePng(bytes, image)) {
-    return;
-  }
+  if (pngBytes.empty() || !DecodePng(pngBytes, image)) return;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
       image.pixels.data(), image.width, image.height, 32, image.width * 4,
       SDL_PIXELFORMAT_RGBA32);

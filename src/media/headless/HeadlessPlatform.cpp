@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "media/Resources.h"
+#include "media/NamedFiles.h"
 #include "media/Text.h"
 
 namespace zarvel {
@@ -23,7 +23,8 @@ constexpr int kLargestScreen = 8192;
 
 }  // namespace
 
-HeadlessPlatform::HeadlessPlatform() : keyboard_(clock_) {
+HeadlessPlatform::HeadlessPlatform(ResourceSet resources)
+    : keyboard_(clock_), resources_(std::move(resources)) {
   pacer_.Start(clock_.Millis32(), 60);
 }
 
@@ -40,7 +41,9 @@ void HeadlessPlatform::SetKeyLineSource(ScriptedKeyboard::LineSource source) {
 }
 
 bool HeadlessPlatform::SavePresentedFrame(const std::string& path) const {
-  return WritePngFile(renderer_.presented(), path);
+  std::string bytes;
+  return EncodePng(renderer_.presented(), bytes) &&
+         ReplaceDiskFile(path, bytes);
 }
 
 const HeadlessPlatform::ChannelState* HeadlessPlatform::channel(
@@ -128,7 +131,9 @@ void HeadlessPlatform::DrawLine(float x1, float y1, float x2, float y2) {
 ImageHandle HeadlessPlatform::LoadImageResource(const std::string& name) {
   std::string bytes;
   RgbaImage image;
-  if (!ReadFileBytes(name, bytes) || !DecodePng(bytes, image)) return 0;
+  if (!ReadFileBytes(resources_, name, bytes) || !DecodePng(bytes, image)) {
+    return 0;
+  }
   images_.push_back(std::move(image));
   return static_cast<ImageHandle>(images_.size());
 }
@@ -223,7 +228,10 @@ void HeadlessPlatform::EndProgram() {
 
 FontHandle HeadlessPlatform::LoadFontResource(const std::string& name,
                                               int pixelSize, bool smooth) {
-  std::unique_ptr<FontFace> face = FontFace::Load(name, pixelSize, smooth);
+  std::string bytes;
+  if (!ReadFileBytes(resources_, name, bytes)) return 0;
+  std::unique_ptr<FontFace> face =
+      FontFace::FromBytes(std::move(bytes), pixelSize, smooth);
   if (face == nullptr) return 0;
   fonts_.push_back(std::move(face));
   return static_cast<FontHandle>(fonts_.size());
@@ -253,7 +261,7 @@ int HeadlessPlatform::FontHeight() {
 SoundHandle HeadlessPlatform::LoadSound(const std::string& name, bool loop) {
   std::string bytes;
   LoadedSound sound;
-  if (!ReadFileBytes(name, bytes) || !ProbeOggVorbis(bytes)) {
+  if (!ReadFileBytes(resources_, name, bytes) || !ProbeOggVorbis(bytes)) {
     return 0;
   }
   sound.loop = loop;

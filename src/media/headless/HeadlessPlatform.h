@@ -48,7 +48,9 @@ class HeadlessPlatform : public Platform {
     bool loop = false;
   };
 
-  HeadlessPlatform();
+  // Without resources the platform loads no font, image or sound and the
+  // game finds no data; a front end passes EmbeddedResources().
+  explicit HeadlessPlatform(ResourceSet resources = ResourceSet());
 
   // The key script: a whole text, ready lines, or a source asked for one
   // line at a time (see ScriptedKeyboard for the typing rules).
@@ -118,6 +120,7 @@ class HeadlessPlatform : public Platform {
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
   FileStore& Files() override { return files_; }
+  ResourceSet& Resources() override { return resources_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -163,6 +166,7 @@ class HeadlessPlatform : public Platform {
   std::vector<ChannelState> channels_;
   std::vector<Ticker> tickers_;
   DiskFileStore files_;
+  ResourceSet resources_;
 };
 
 }  // namespace zarvel

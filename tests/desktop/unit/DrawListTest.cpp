@@ -4,8 +4,8 @@
 
 #include <memory>
 
+#include "media/EmbeddedResources.h"
 #include "media/FontFace.h"
-#include "media/Resources.h"
 #include "media/desktop/DrawList.h"
 
 namespace zarvel {
@@ -68,9 +68,10 @@ TEST(DesktopDrawList, BlendedImagesNeedAnOpaqueGroundInTheSameFrame) {
 }
 
 TEST(DesktopDrawList, TextIsJudgedByTheGlyphsItCovers) {
-  RegisterEmbeddedResources();
+  std::string bytes;
+  ASSERT_TRUE(EmbeddedResources().Read("font/Ubuntu-C.ttf", bytes));
   std::unique_ptr<FontFace> font =
-      FontFace::Load("incbin::font/Ubuntu-C.ttf", 20, true);
+      FontFace::FromBytes(std::move(bytes), 20, true);
   ASSERT_NE(font, nullptr);
   DrawOp text;
   text.kind = DrawOp::Kind::Text;
