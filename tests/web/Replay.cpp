@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/Game.h"
@@ -45,7 +46,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return Fail("the resource folder is missing");
   std::string error;
-  if (!RegisterResourceFolder(args[0], error)) return Fail(error);
+  ResourceSet resources;
+  if (!ReadResourceFolder(args[0], resources, error)) return Fail(error);
   bool plain = false;
   bool noPause = false;
   std::string keys, data;
@@ -64,13 +66,15 @@ int main(int argc, char** argv) {
       return Fail("unknown option " + args[i]);
     }
   }
-  if (!data.empty() && !tty::UseDataDir(data, error)) return Fail(error);
+  if (!data.empty() && !tty::UseDataDir(data, resources, error)) {
+    return Fail(error);
+  }
   std::string script;
   if (keys.empty() || !ReadDiskFile(keys, script)) {
     return Fail("cannot read the key file " + keys);
   }
 
-  auto platform = std::make_unique<HeadlessPlatform>();
+  auto platform = std::make_unique<HeadlessPlatform>(std::move(resources));
   platform->SetSkipKeyWaits(noPause);
   platform->SetKeyScript(script);
   auto game = std::make_unique<Game>(*platform);

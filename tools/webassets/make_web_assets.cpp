@@ -1,6 +1,6 @@
 // Writes the resources of the web build under their resource names:
-// - "font/Ubuntu-C.ttf.glyphs": every glyph of the game font at the size the
-//   game uses, made by the native FontFace (FreeType does not run in the
+// - "font/Ubuntu-C.ttf": in place of the font, every glyph of it at the size
+//   the game uses, made by the native FontFace (FreeType does not run in the
 //   page), in the glyph-table format GlyphTable.h describes;
 // - "gfx/*.png": each image decoded by the native PngCodec into the prepared
 //   form PreparedImage.h describes (the page has no libpng);
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     return 1;
   };
 
-  const std::string glyphs = std::string(kFontName) + ".glyphs";
+  const std::string glyphs = kFontName;
   if (!WriteGlyphTable(source / kFontName, out / glyphs)) {
     return fail("cannot make the glyph table of " +
                 (source / kFontName).string());

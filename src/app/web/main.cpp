@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "console/GameObserver.h"
 #include "game/Game.h"
@@ -41,11 +42,12 @@ class PageObserver : public zarvel::GameObserver {
 int main() {
   using namespace zarvel;
   std::string error;
-  if (!RegisterResourceFolder("/zarvel", error)) {
+  ResourceSet resources;
+  if (!ReadResourceFolder("/zarvel", resources, error)) {
     std::fprintf(stderr, "zarvel: %s\n", error.c_str());
     return 1;
   }
-  auto platform = std::make_unique<WebPlatform>("/saves");
+  auto platform = std::make_unique<WebPlatform>(std::move(resources), "/saves");
   auto game = std::make_unique<Game>(*platform);
   PageObserver observer;
   game->console.observer = &observer;

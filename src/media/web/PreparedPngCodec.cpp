@@ -12,6 +12,4 @@ bool DecodePng(const std::string& bytes, RgbaImage& out) {
 
 bool EncodePng(const RgbaImage&, std::string&) { return false; }
 
-bool WritePngFile(const RgbaImage&, const std::string&) { return false; }
-
 }  // namespace zarvel

@@ -1,11 +1,12 @@
 // FontFace for the web build: the glyphs come finished from the glyph table
-// made at build time by the native FontFace (resource name + ".glyphs"), so
-// measuring and drawing match the native build pixel for pixel. The table
-// holds one pixel size and smoothing; asking for another finds no face.
+// made at build time by the native FontFace (the web build's resource of the
+// font is its table), so measuring and drawing match the native build pixel
+// for pixel. The table holds one pixel size and smoothing; asking for
+// another finds no face.
 #include <algorithm>
 
 #include "media/FontFace.h"
-#include "media/Resources.h"
+#include "media/posix/DiskFiles.h"
 #include "media/web/GlyphTable.h"
 
 namespace zarvel {
@@ -20,10 +21,15 @@ struct FontFace::Impl {
   int glyphCount = 0;
 };
 
-std::unique_ptr<FontFace> FontFace::Load(const std::string& name, int pixelSize,
+std::unique_ptr<FontFace> FontFace::Load(const std::string& path, int pixelSize,
                                          bool smooth) {
   std::string bytes;
-  if (!ReadFileBytes(name + ".glyphs", bytes)) return nullptr;
+  if (!ReadDiskFile(path, bytes)) return nullptr;
+  return FromBytes(std::move(bytes), pixelSize, smooth);
+}
+
+std::unique_ptr<FontFace> FontFace::FromBytes(std::string bytes, int pixelSize,
+                                              bool smooth) {
   std::optional<GlyphTable> table = DecodeGlyphTable(bytes);
   if (!table || table->pixelSize != pixelSize || table->smooth != smooth) {
     return nullptr;

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "media/NamedFiles.h"
 #include "media/OggDecoder.h"
-#include "media/Resources.h"
 #include "media/Text.h"
 #include "media/web/PageBridge.h"
 #include "media/web/PageInput.h"
@@ -33,8 +33,8 @@ auto* Lookup(Items& items, int handle) {
 
 }  // namespace
 
-WebPlatform::WebPlatform(std::string filesFolder)
-    : files_(std::move(filesFolder)) {}
+WebPlatform::WebPlatform(ResourceSet resources, std::string filesFolder)
+    : resources_(std::move(resources)), files_(std::move(filesFolder)) {}
 
 double WebPlatform::Now() const { return emscripten_get_now(); }
 
@@ -102,7 +102,9 @@ void WebPlatform::DrawLine(float x1, float y1, float x2, float y2) {
 ImageHandle WebPlatform::LoadImageResource(const std::string& name) {
   std::string bytes;
   RgbaImage image;
-  if (!ReadFileBytes(name, bytes) || !DecodePng(bytes, image)) return 0;
+  if (!ReadFileBytes(resources_, name, bytes) || !DecodePng(bytes, image)) {
+    return 0;
+  }
   images_.push_back(std::move(image));
   return static_cast<ImageHandle>(images_.size());
 }
@@ -214,7 +216,10 @@ void WebPlatform::EndProgram() {
 
 FontHandle WebPlatform::LoadFontResource(const std::string& name, int pixelSize,
                                          bool smooth) {
-  std::unique_ptr<FontFace> face = FontFace::Load(name, pixelSize, smooth);
+  std::string bytes;
+  if (!ReadFileBytes(resources_, name, bytes)) return 0;
+  std::unique_ptr<FontFace> face =
+      FontFace::FromBytes(std::move(bytes), pixelSize, smooth);
   if (face == nullptr) return 0;
   fonts_.push_back(std::move(face));
   return static_cast<FontHandle>(fonts_.size());
@@ -243,7 +248,9 @@ int WebPlatform::FontHeight() {
 
 SoundHandle WebPlatform::LoadSound(const std::string& name, bool loop) {
   std::string bytes;
-  if (!ReadFileBytes(name, bytes) || !ProbeOggVorbis(bytes)) return 0;
+  if (!ReadFileBytes(resources_, name, bytes) || !ProbeOggVorbis(bytes)) {
+    return 0;
+  }
   ++soundCount_;
   zarvel_page_load_sound(soundCount_,
                          reinterpret_cast<const uint8_t*>(bytes.data()),

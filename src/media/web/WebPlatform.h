@@ -23,9 +23,9 @@ namespace zarvel {
 
 class WebPlatform : public Platform {
  public:
-  // Position files go to `filesFolder`, a folder the page keeps in
-  // IndexedDB.
-  explicit WebPlatform(std::string filesFolder);
+  // The game's resources; position files go to `filesFolder`, a folder the
+  // page keeps in IndexedDB.
+  WebPlatform(ResourceSet resources, std::string filesFolder);
 
   void SetWindowTitle(const std::u16string& title) override;
   void SetMouseVisible(bool visible) override;
@@ -57,6 +57,7 @@ class WebPlatform : public Platform {
   void TraceLine(const std::u16string& text) override;
   [[noreturn]] void EndProgram() override;
   FileStore& Files() override { return files_; }
+  ResourceSet& Resources() override { return resources_; }
 
   FontHandle LoadFontResource(const std::string& name, int pixelSize,
                               bool smooth) override;
@@ -82,6 +83,7 @@ class WebPlatform : public Platform {
   // Shows the back buffer unless the canvas shows those pixels already.
   void PresentIfChanged();
 
+  ResourceSet resources_;
   SoftwareRenderer renderer_;
   FramePacer pacer_;
   InputState input_;
