@@ -157,7 +157,7 @@
       }
       if (!channel.source) return;
       const now = this.context.currentTime;
-      channel.offset = now - channel.startedAt;
+      channel.offset = (now - channel.startedAt) % channel.source.buffer.duration;
       const gain = channel.gain.gain;
       gain.cancelScheduledValues(now);
       gain.setValueAtTime(gain.value, now);

@@ -7,6 +7,10 @@
 //   node page-tests.js screenshot SITE ZARVEL_TTY COMPARE_SCREENS
 //     after a fixed script the canvas must be zarvel-tty's --screenshot
 //     within the desktop tests' tolerance (COMPARE_SCREENS).
+//   node page-tests.js music SITE
+//     the intro's track plays from the first key press, gives way to the
+//     game's track when the game starts, and "ticho" and "hudba" pause and
+//     resume it where it was.
 //   node page-tests.js positions SITE REPLAY
 //     a position saved, the page reloaded, the position loaded: what
 //     loading and the next step print must be what they print when the
@@ -113,12 +117,43 @@ async function positions(session, [replay]) {
   else console.log('positions: loading after a reload gives the saved place');
 }
 
-const TESTS = { walkthrough, screenshot, positions };
+// The page's channels as [sound, playing, volume, offset] (playing: a
+// source is running).
+const CHANNELS = '[...zarvelPage.audio.channels.values()]';
+
+async function music(session) {
+  await session.load();
+  await session.typeLine('{esc}{noenter}');
+  await session.waitFor('zarvelPage.audio.context && zarvelPage.audio.context.state === "running" && ' +
+                        CHANNELS + '.some((c) => c.sound === 1 && c.source)',
+                        'the intro\'s track to play after the first key');
+  await session.typeLine('s{noenter}');
+  // The intro's track fades out (the game's one second), then stops.
+  await session.waitFor(CHANNELS + '.some((c) => c.sound === 2 && c.source && c.volume === 1) && ' +
+                        CHANNELS + '.every((c) => c.sound !== 1 || (c.paused && !c.source))',
+                        'the game\'s track to take over from the intro\'s');
+  await session.typeLine('ticho');
+  await session.waitFor(CHANNELS + '.every((c) => c.paused && !c.source)', 'the music to pause');
+  const pausedAt = await session.state(CHANNELS + '.find((c) => c.sound === 2).offset');
+  await session.typeLine('hudba');
+  await session.waitFor(CHANNELS + '.some((c) => c.sound === 2 && c.source && !c.paused)',
+                        'the music to resume');
+  const resumedFrom = await session.state(
+    '(() => { const c = ' + CHANNELS + '.find((c) => c.sound === 2); ' +
+    'return c.source && zarvelPage.audio.context.currentTime - c.startedAt; })()');
+  if (!(pausedAt > 0) || !(resumedFrom >= pausedAt)) {
+    fail('the music resumed from ' + resumedFrom + ' s, not where it paused (' + pausedAt + ' s)');
+  } else {
+    console.log('music: paused at ' + pausedAt.toFixed(2) + ' s, resumed from there');
+  }
+}
+
+const TESTS = { walkthrough, screenshot, music, positions };
 
 async function main() {
   const [name, site, ...rest] = process.argv.slice(2);
   if (!TESTS[name] || !site) {
-    console.error('usage: page-tests.js walkthrough|screenshot|positions SITE ...');
+    console.error('usage: page-tests.js walkthrough|screenshot|music|positions SITE ...');
     process.exit(2);
   }
   const session = await Session.open(site);
