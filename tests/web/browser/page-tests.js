@@ -4,9 +4,10 @@
 //     region was given must be the console lines of the same keys replayed
 //     by the engine under node (REPLAY --plain), which the walkthrough tests
 //     hold to zarvel-tty's transcripts.
-//   node page-tests.js screenshot SITE ZARVEL_TTY COMPARE_SCREENS
+//   node page-tests.js screenshot SITE ZARVEL_TTY COMPARE_SCREENS REPLAY
 //     after a fixed script the canvas must be zarvel-tty's --screenshot
-//     within the desktop tests' tolerance (COMPARE_SCREENS).
+//     within the desktop tests' tolerance (COMPARE_SCREENS), and the live
+//     region the replayed console lines.
 //   node page-tests.js music SITE
 //     the intro's track plays from the first key press, gives way to the
 //     game's track when the game starts, and "ticho" and "hudba" pause and
@@ -14,7 +15,9 @@
 //   node page-tests.js positions SITE REPLAY
 //     a position saved, the page reloaded, the position loaded: what
 //     loading and the next step print must be what they print when the
-//     same is played without the reload.
+//     same is played without the reload; the slot's file downloads as the
+//     page keeps it, and a file saved by the engine under node, uploaded to
+//     another slot, loads there.
 'use strict';
 
 const childProcess = require('child_process');
@@ -28,14 +31,20 @@ function fail(message) {
   process.exitCode = 1;
 }
 
-// The console lines of the keys, as the engine under node gives them.
-function replayLines(replay, keyLines) {
+// The console lines of the keys, as the engine under node gives them; with
+// `files`, the position files it wrote are copied into that folder.
+function replayLines(replay, keyLines, files) {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvel-web-'));
   try {
     fs.writeFileSync(path.join(work, 'keys.txt'), keyLines.join('\n') + '\n');
     const output = childProcess.execFileSync(
       replay, ['--plain', '--no-pause', '--keys', 'keys.txt'],
       { cwd: work, encoding: 'utf8', timeout: 120000 });
+    if (files) {
+      for (const name of fs.readdirSync(work)) {
+        if (name.endsWith('.sav')) fs.copyFileSync(path.join(work, name), path.join(files, name));
+      }
+    }
     return output.split('\n').slice(0, -1);
   } finally {
     fs.rmSync(work, { recursive: true, force: true });
@@ -60,10 +69,10 @@ async function walkthrough(session, [replay, keysFile]) {
   else console.log('live region: ' + expected.length + ' lines as replayed');
 }
 
-async function screenshot(session, [tty, compareScreens]) {
+async function screenshot(session, [tty, compareScreens, replay]) {
   // As the desktop test plays it: the intro skipped, the game started,
-  // two commands with Czech letters.
-  const keys = ['{esc}{noenter}', 's{noenter}', 'sever', 'seber klíč ěščřžýáíéů'];
+  // two commands with Czech letters (one corrected with Backspace).
+  const keys = ['{esc}{noenter}', 's{noenter}', 'sever', 'seber klíčq{bs} ěščřžýáíéů'];
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvel-web-'));
   try {
     fs.writeFileSync(path.join(work, 'keys.txt'), keys.join('\n') + '\n');
@@ -72,6 +81,10 @@ async function screenshot(session, [tty, compareScreens]) {
     await session.load();
     for (const line of keys) await session.typeLine(line);
     await session.awaitAsk('the next command after the script');
+    // The same story, exactly (the screenshot's tolerance would let a
+    // wrong letter pass).
+    const difference = firstDifference(replayLines(replay, keys), await session.liveLines());
+    if (difference) fail('the live region differs from the replayed console: ' + difference);
     // The canvas shows the last frame once the game asks again; the
     // blinking cursor is left out of the comparison.
     fs.writeFileSync(path.join(work, 'page.png'), await session.canvasPng());
@@ -95,26 +108,71 @@ function fromCommand(lines, command) {
   return at < 0 ? [] : lines.slice(at);
 }
 
+// Waits (bounded) for a file the browser downloads.
+async function awaitFile(file) {
+  const limit = Date.now() + 60000;
+  while (!fs.existsSync(file)) {
+    if (Date.now() > limit) throw new Error('gave up after 60 s waiting for the download ' + file);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
 async function positions(session, [replay]) {
   // A slot is one key press, as a player chooses it.
   const save = ['{esc}{noenter}', 's{noenter}', 'sever', 'ulož', '1{noenter}', 'Webová pozice'];
   // "jih" from the saved place (the green) leads back to the crossroads;
   // from where a new game starts it is blocked.
   const load = ['načti', '1{noenter}', 'jih'];
-  const expected = fromCommand(replayLines(replay, save.concat(load)), 'načti');
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zarvel-web-'));
+  try {
+    const expected = replayLines(replay, save.concat(load), work);
+    const expectedLoad = fromCommand(expected, 'načti');
 
-  await session.load();
-  for (const line of save) await session.typeLine(line);
-  await session.awaitAsk('the next command after saving');
-  await session.reload();
-  for (const line of ['{esc}{noenter}', 's{noenter}'].concat(load)) await session.typeLine(line);
-  await session.awaitAsk('the next command after loading');
-  const actual = fromCommand(await session.liveLines(), 'načti');
-  const difference = firstDifference(expected, actual);
-  if (difference) {
-    fail('after the reload, loading gives another story: ' + difference + '\n' + actual.join('\n'));
+    await session.load();
+    for (const line of save) await session.typeLine(line);
+    await session.awaitAsk('the next command after saving');
+    await session.reload();
+    for (const line of ['{esc}{noenter}', 's{noenter}'].concat(load)) await session.typeLine(line);
+    await session.awaitAsk('the next command after loading');
+    const actual = fromCommand(await session.liveLines(), 'načti');
+    const difference = firstDifference(expectedLoad, actual);
+    if (difference) {
+      fail('after the reload, loading gives another story: ' + difference + '\n' + actual.join('\n'));
+    }
+
+    // The saved file, downloaded, is the one the page keeps.
+    const downloads = path.join(work, 'downloads');
+    fs.mkdirSync(downloads);
+    await session.cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    await session.page.select('#slot', '1');
+    await session.page.click('#download');
+    await awaitFile(path.join(downloads, 'pozice_01.sav'));
+    const kept = Buffer.from(await session.state('Array.from(FS.readFile("/saves/pozice_01.sav"))'));
+    if (!kept.equals(fs.readFileSync(path.join(downloads, 'pozice_01.sav')))) {
+      fail('the downloaded position differs from the one the page keeps');
+    }
+
+    // A file saved by the engine elsewhere, uploaded to slot 2, loads there.
+    fs.renameSync(path.join(work, 'pozice_01.sav'), path.join(work, 'pozice_02.sav'));
+    await (await session.page.$('#upload')).uploadFile(path.join(work, 'pozice_02.sav'));
+    await session.waitFor('document.getElementById("status").textContent.includes("pozici 2")',
+                          'the uploaded file to be stored in slot 2');
+    for (const line of ['načti', '2{noenter}', 'jih']) await session.typeLine(line);
+    await session.awaitAsk('the next command after loading the uploaded position');
+    const uploaded = fromCommand(await session.liveLines(), 'načti');
+    const expectedUpload = ['2. Webová pozice'].concat(fromCommand(expected, 'jih'));
+    for (const line of expectedUpload) {
+      if (!uploaded.includes(line)) fail('loading the uploaded position: no line ' + JSON.stringify(line));
+    }
+    if (!uploaded.includes('Pozice byla úspěšně natažena do paměti.')) {
+      fail('the uploaded position did not load:\n' + uploaded.join('\n'));
+    }
+    if (process.exitCode !== 1) {
+      console.log('positions: loading after a reload gives the saved place; download and upload keep the file');
+    }
+  } finally {
+    fs.rmSync(work, { recursive: true, force: true });
   }
-  else console.log('positions: loading after a reload gives the saved place');
 }
 
 // The page's channels as [sound, playing, volume, offset] (playing: a
