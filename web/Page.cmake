@@ -17,8 +17,8 @@ set_target_properties(zarvel PROPERTIES
 # The engine blocks (it waits for frames, keys and time), so Asyncify lets
 # it give the browser its turn at each wait.
 target_link_options(zarvel PRIVATE
-  -sENVIRONMENT=web -sASYNCIFY=1 -sEXIT_RUNTIME=1
-  "-sASYNCIFY_IMPORTS=['zarvel_page_wait_frame','zarvel_page_wait_input','zarvel_page_store_files']"
+  -sENVIRONMENT=web -sASYNCIFY=1
+  "-sASYNCIFY_IMPORTS=['zarvel_page_wait_frame','zarvel_page_wait_input','zarvel_page_store_files','zarvel_page_end']"
   "-sEXPORTED_RUNTIME_METHODS=['FS']"
   -lidbfs.js --js-library ${library}
   --preload-file ${ZARVEL_WEB_RESOURCES}@/zarvel)

@@ -58,8 +58,12 @@ mergeInto(LibraryManager.library, {
   zarvel_page_trace: function (utf8) {
     console.log(UTF8ToString(utf8));
   },
-  zarvel_page_ended: function () {
+  // The game is over: the page says so and the program stays suspended
+  // for good (exiting from inside a resumed wait would throw to the page).
+  zarvel_page_end__deps: ['$Asyncify'],
+  zarvel_page_end: function () {
     Module.page.ended();
+    return Asyncify.handleSleep(function () {});
   },
   zarvel_page_load_sound: function (sound, bytes, size, loop) {
     Module.page.audio.load(sound, HEAPU8.slice(bytes, bytes + size), loop !== 0);

@@ -322,7 +322,6 @@
       status.textContent = 'Hrajte z klávesnice (Ctrl+R hru začne znovu).';
       canvas.focus();
     },
-    onExit() { page.ended(); },
     print(text) { console.log(text); },
     printErr(text) { console.warn(text); },
   };

@@ -51,7 +51,8 @@ int main() {
   auto game = std::make_unique<Game>(*platform);
   PageObserver observer;
   game->console.observer = &observer;
+  // Main returns only when the screen could not be opened.
   Main(*game);
-  zarvel_page_ended();
-  return 0;
+  std::fprintf(stderr, "zarvel: the game's screen could not be opened\n");
+  platform->EndProgram();
 }

@@ -37,7 +37,8 @@ void zarvel_page_title_menu();
 // The game asked for a key and none was there: it waits for the player.
 void zarvel_page_asked();
 void zarvel_page_trace(const char* utf8);
-void zarvel_page_ended();
+// Never returns: the page shows that the game is over.
+[[noreturn]] void zarvel_page_end();
 
 // Music through Web Audio; the page decodes the bytes itself.
 void zarvel_page_load_sound(int sound, const uint8_t* bytes, int size,

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "media/NamedFiles.h"
 #include "media/OggDecoder.h"
@@ -207,10 +206,7 @@ void WebPlatform::TraceLine(const std::u16string& text) {
   zarvel_page_trace(TextToUtf8(text).c_str());
 }
 
-void WebPlatform::EndProgram() {
-  zarvel_page_ended();
-  std::exit(0);
-}
+void WebPlatform::EndProgram() { zarvel_page_end(); }
 
 // Text.
 

@@ -101,6 +101,21 @@ class Session {
 
   state(expression) { return this.page.evaluate(expression); }
 
+  // Waits until a condition of this process (not the page's) holds.
+  async waitHere(condition, what) {
+    const limit = Date.now() + WAIT_LIMIT_MS;
+    while (!condition()) {
+      if (Date.now() > limit) {
+        throw new Error('gave up after ' + WAIT_LIMIT_MS / 1000 + ' s waiting for ' + what);
+      }
+      await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+  }
+
+  // From now on, only asks after this moment count (after input the
+  // game discarded, such as keys typed while a dialog was up).
+  async countAsksFromNow() { this.typedAsks = await this.state('zarvelPage.asks'); }
+
   async key(key, text, virtualKey) {
     const event = { key, windowsVirtualKeyCode: virtualKey, nativeVirtualKeyCode: virtualKey };
     if (text) Object.assign(event, { text, unmodifiedText: text });

@@ -11,7 +11,8 @@
 //   node page-tests.js music SITE
 //     the intro's track plays from the first key press, gives way to the
 //     game's track when the game starts, and "ticho" and "hudba" pause and
-//     resume it where it was.
+//     resume it where it was; the quit button's dialog, cancelled, plays
+//     on, accepted, ends the game and the music.
 //   node page-tests.js positions SITE REPLAY
 //     a position saved, the page reloaded, the position loaded: what
 //     loading and the next step print must be what they print when the
@@ -204,6 +205,27 @@ async function music(session) {
   } else {
     console.log('music: paused at ' + pausedAt.toFixed(2) + ' s, resumed from there');
   }
+
+  // The page's quit button asks the game's question as a page dialog;
+  // Cancel plays on, OK ends the game and its music.
+  const answers = [false, true];
+  const asked = [];
+  session.page.on('dialog', (dialog) => {
+    asked.push(dialog.message());
+    (answers.shift() ? dialog.accept() : dialog.dismiss()).catch(() => {});
+  });
+  await session.page.click('#quit');
+  await session.waitHere(() => asked.length === 1 && answers.length === 1, 'the first quit dialog');
+  await session.countAsksFromNow();
+  await session.typeLine('sever');
+  await session.awaitAsk('the next command after "sever"');
+  await session.page.click('#quit');
+  await session.waitFor('zarvelPage.hasEnded && !zarvelPage.audio.context', 'the game to end');
+  const expectedQuestions = ['Ukončit hru?', 'Ukončit hru?'];
+  if (JSON.stringify(asked) !== JSON.stringify(expectedQuestions)) {
+    fail('the quit dialogs asked ' + JSON.stringify(asked) + ', not ' + JSON.stringify(expectedQuestions));
+  }
+  if (!(await session.liveLines()).includes('>sever')) fail('Cancel did not play on');
 }
 
 const TESTS = { walkthrough, screenshot, music, positions };
