@@ -42,7 +42,7 @@ if [ "$build" = 1 ]; then
   export NODE_PATH=/usr/share/nodejs CCACHE_DISABLE=1
   start=$(date +%s.%N)
   emcmake cmake -S "$root/web" -B "$scratch/web" -DCMAKE_BUILD_TYPE=Release \
-    -DZARVEL_WEB_RESOURCES="$root/build-web/resources" >/dev/null
+    -DZARVEL_WEB_RESOURCES="$root/build-web/resources" >/dev/null 2>&1
   cmake --build "$scratch/web" -j"$(nproc)" >/dev/null
   web_seconds=$(awk "BEGIN { print $(date +%s.%N) - $start }")
   start=$(date +%s.%N)

@@ -47,7 +47,8 @@ void WebPlatform::SetWindowTitle(const std::u16string& title) {
   zarvel_page_set_title(TextToUtf8(title).c_str());
 }
 
-// The page shows no pointer over the canvas anyway.
+// The page's style hides the pointer over the canvas, as the game never
+// uses it; the page around it keeps one for its buttons.
 void WebPlatform::SetMouseVisible(bool) {}
 
 bool WebPlatform::OpenScreen(int width, int height, int depth, int rate) {
