@@ -1,6 +1,6 @@
 #pragma once
-// All state of one game: scalars, fixed-capacity tables indexed by the data's
-// own numbers, and the texts of the free-text files. Rebuilt in place by
+// All state of one game: scalars, tables of fixed capacity indexed by the
+// data's own numbers, and the texts of the free-text files. Rebuilt in place by
 // LoadWorld; fields of records stay text until a rule is tried.
 
 #include <array>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "data/Slots.h"
 #include "media/ResourceSet.h"
 #include "media/Text.h"
 
@@ -72,11 +73,11 @@ struct Counter {
   int value = 0;
 };
 
-// A fixed-capacity table with the record count its file supplied. Slots
-// beyond the count keep what they held.
+// A table of at most Capacity records with the record count its file
+// supplied. Slots beyond the count keep what they held.
 template <typename T, int Capacity>
 struct Table {
-  std::vector<T> slots = std::vector<T>(Capacity);
+  Slots<T, Capacity> slots;
   int count = 0;
   static constexpr int capacity = Capacity;
 };

@@ -30,6 +30,20 @@ TEST_F(TextLinesTest, DecodesEveryEncodingTheSameWay) {
   resources.Put("dat/x.txt", RawBytes("\xE1\r\nb"sv));
   EXPECT_EQ(ReadTextLines(resources, "dat/x.txt"),
             (std::vector<Text>{u"á\r", u"b"}));
+  // UTF-16LE breaks only at a whole LF unit, and a dangling odd byte is
+  // half a unit, kept as a replacement character.
+  const std::vector<std::pair<std::string_view, std::vector<Text>>> units = {
+      {"\xFF\xFE\x0A\x01\n\0"sv, {u"\u010A", u""}},
+      {"\xFF\xFE\x00\x0A\x0A\x00"sv, {u"\u0A00", u""}},
+      {"\xFF\xFE"sv, {u""}},
+      {"\xFF\xFE"
+       "a\0\n\0b"sv,
+       {u"a", u"\uFFFD"}},
+  };
+  for (const auto& [bytes, lines] : units) {
+    resources.Put("dat/x.txt", RawBytes(bytes));
+    EXPECT_EQ(ReadTextLines(resources, "dat/x.txt"), lines);
+  }
   resources.Put("dat/x.txt", RawBytes("\xEF\xBBx\n"sv));
   EXPECT_EQ(ReadTextLines(resources, "incbin::dat/x.txt"),
             (std::vector<Text>{u"\u00EF\u00BBx", u""}));

@@ -12,6 +12,9 @@
 #   instructions          with --callgrind: the same two runs counted by
 #                         valgrind's callgrind, a figure that does not move
 #                         with the machine's load
+#   LoadWorld 100x        zarvel-bench: the World built from a data set 100
+#                         times the shipped one, against reading the same
+#                         files into lines (the least any loader pays)
 #   desktop rows          from desktop_bench.sh (with --desktop; needs the
 #                         desktop build and Xvfb): the game beside a bare
 #                         SDL2 + OpenGL loop
@@ -84,6 +87,12 @@ if ((callgrind)); then
     "$(instructions "$floor" "$keys")" "<= 1.5"
 fi
 
+# LoadWorld on a data set 100 times the shipped one (zarvel-bench).
+bench=$build/tools/bench/zarvel-bench
+if [[ -x $bench ]]; then
+  "$bench" | grep '^row	' | cut -f2- >>"$rows" || true
+fi
+
 if ((desktop)); then
   "$root/tools/bench/desktop_bench.sh" "$build" | tee "$work/desktop.out" |
     sed 's/^/  desktop: /' >&2
@@ -92,10 +101,10 @@ fi
 
 awk -F'\t' '
   BEGIN {
-    printf "%-48s %10s %10s %7s  %s\n", "figure", "measured", "reference",
+    printf "%-56s %10s %10s %7s  %s\n", "figure", "measured", "reference",
            "ratio", "goal (ratio)"
   }
   {
     ratio = ($3 > 0) ? sprintf("%.2f", $2 / $3) : "-"
-    printf "%-48s %10.3f %10.3f %7s  %s\n", $1, $2, $3, ratio, $4
+    printf "%-56s %10.3f %10.3f %7s  %s\n", $1, $2, $3, ratio, $4
   }' "$rows"

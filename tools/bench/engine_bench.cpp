@@ -4,8 +4,12 @@
 // by engine_bench.sh.
 #include <time.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "console/CommandLine.h"
 #include "console/Screen.h"
@@ -33,6 +37,67 @@ void BenchLoadWorld() {
   const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
   std::printf("LoadWorld (embedded data): %.3f ms per load (mean of %d)\n",
               spent.count() / kLoads, kLoads);
+}
+
+// The shipped data set with every file's content repeated `times` over:
+// the same kinds of records and lines, `times` as many of them (the record
+// tables stop at their capacity, as the game's do; their files are still
+// read to the end).
+zarvel::ResourceSet ScaledDataSet(int times) {
+  const zarvel::ResourceSet shipped = zarvel::EmbeddedResources();
+  zarvel::ResourceSet scaled;
+  for (const char* name : zarvel::kDataFiles) {
+    std::string bytes;
+    shipped.Read(name, bytes);
+    const std::string mark = bytes.substr(0, 2);  // FF FE
+    std::string content = bytes.substr(2);
+    if (!content.ends_with(std::string("\n\0", 2))) {
+      content += std::string("\r\0\n\0", 4);
+    }
+    std::vector<unsigned char> out(mark.begin(), mark.end());
+    for (int i = 0; i < times; ++i)
+      out.insert(out.end(), content.begin(), content.end());
+    scaled.Put(name, std::move(out));
+  }
+  return scaled;
+}
+
+// LoadWorld on a data set 100 times the shipped one, beside the least any
+// loader pays: decoding the same files and cutting them into lines.
+void BenchScaledLoadWorld() {
+  using Clock = std::chrono::steady_clock;
+  using Millis = std::chrono::duration<double, std::milli>;
+  constexpr int kTimes = 100;
+  constexpr int kLoads = 10;
+  const zarvel::ResourceSet resources = ScaledDataSet(kTimes);
+  size_t bytes = 0;
+  for (const char* name : zarvel::kDataFiles)
+    bytes += resources.Bytes(name).size();
+  std::vector<double> loads;
+  std::vector<double> splits;
+  for (int i = 0; i < kLoads; ++i) {
+    auto world = std::make_unique<zarvel::World>();
+    const auto start = Clock::now();
+    zarvel::LoadWorld(*world, resources);
+    loads.push_back(Millis(Clock::now() - start).count());
+    const auto splitStart = Clock::now();
+    size_t lines = 0;
+    for (const char* name : zarvel::kDataFiles) {
+      lines += zarvel::ReadTextLines(resources, name).size();
+    }
+    splits.push_back(Millis(Clock::now() - splitStart).count());
+    if (lines == 0) std::printf("no lines\n");
+  }
+  std::sort(loads.begin(), loads.end());
+  std::sort(splits.begin(), splits.end());
+  std::printf(
+      "LoadWorld (data %dx the shipped set, %.1f MiB): %.1f ms median; "
+      "decoding and cutting the same files into lines: %.1f ms\n",
+      kTimes, bytes / 1048576.0, loads[kLoads / 2], splits[kLoads / 2]);
+  std::printf(
+      "row\tLoadWorld, data %dx the shipped set, ms (reading lines)"
+      "\t%.3f\t%.3f\t< 20 ms\n",
+      kTimes, loads[kLoads / 2], splits[kLoads / 2]);
 }
 
 // A full console of ordinary replies, with the marks the data uses.
@@ -84,6 +149,7 @@ void BenchFrame() {
 
 int main() {
   BenchLoadWorld();
+  BenchScaledLoadWorld();
   BenchFrame();
   return 0;
 }

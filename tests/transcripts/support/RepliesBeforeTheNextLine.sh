@@ -14,7 +14,9 @@ fail() {
 }
 
 coproc TTY { "$runner" --raw --data "$data"; }
-to_tty=${TTY[1]} from_tty=${TTY[0]}
+# Bash unsets TTY and TTY_PID as soon as it reaps the coprocess, which may
+# be before the last line below runs: keep copies now.
+to_tty=${TTY[1]} from_tty=${TTY[0]} tty_pid=$TTY_PID
 
 echo S >&"$to_tty"
 # Starting the game prints an empty line, then the start location. The long
@@ -27,4 +29,4 @@ IFS= read -r -t 300 second <&"$from_tty" || fail "only one line arrived after S"
   fail "second line after S: [$second]"
 
 exec {to_tty}>&-
-wait "$TTY_PID" || fail "zarvel-tty ended with status $?"
+wait "$tty_pid" || fail "zarvel-tty ended with status $?"
