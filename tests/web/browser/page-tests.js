@@ -8,11 +8,12 @@
 //     after a fixed script the canvas must be zarvel-tty's --screenshot
 //     within the desktop tests' tolerance (COMPARE_SCREENS), and the live
 //     region the replayed console lines.
-//   node page-tests.js music SITE
+//   node page-tests.js controls SITE
 //     the intro's track plays from the first key press, gives way to the
 //     game's track when the game starts, and "ticho" and "hudba" pause and
-//     resume it where it was; the quit button's dialog, cancelled, plays
-//     on, accepted, ends the game and the music.
+//     resume it where it was; "fullscreen" and "window" switch the page's
+//     full screen, the canvas scaled to it; the quit button's dialog,
+//     cancelled, plays on, accepted, ends the game and the music.
 //   node page-tests.js positions SITE REPLAY
 //     a position saved, the page reloaded, the position loaded: what
 //     loading and the next step print must be what they print when the
@@ -180,7 +181,8 @@ async function positions(session, [replay]) {
 // source is running).
 const CHANNELS = '[...zarvelPage.audio.channels.values()]';
 
-async function music(session) {
+async function controls(session) {
+  await session.page.setViewport({ width: 1280, height: 720 });
   await session.load();
   await session.typeLine('{esc}{noenter}');
   await session.waitFor('zarvelPage.audio.context && zarvelPage.audio.context.state === "running" && ' +
@@ -206,6 +208,19 @@ async function music(session) {
     console.log('music: paused at ' + pausedAt.toFixed(2) + ' s, resumed from there');
   }
 
+  // The game's own screen-mode commands: the canvas fills the screen, its
+  // picture scaled with its shape kept (and so centred).
+  await session.typeLine('fullscreen');
+  await session.waitFor('document.fullscreenElement && document.fullscreenElement.id === "stage"',
+                        'full screen');
+  const box = await session.state('(() => { const c = document.getElementById("screen"); ' +
+    'const r = c.getBoundingClientRect(); return [r.width, r.height, getComputedStyle(c).objectFit]; })()');
+  if (JSON.stringify(box) !== JSON.stringify([1280, 720, 'contain'])) {
+    fail('in full screen the canvas is ' + JSON.stringify(box) + ', not 1280 x 720 contained');
+  }
+  await session.typeLine('window');
+  await session.waitFor('!document.fullscreenElement', 'the window again');
+
   // The page's quit button asks the game's question as a page dialog;
   // Cancel plays on, OK ends the game and its music.
   const answers = [false, true];
@@ -228,12 +243,12 @@ async function music(session) {
   if (!(await session.liveLines()).includes('>sever')) fail('Cancel did not play on');
 }
 
-const TESTS = { walkthrough, screenshot, music, positions };
+const TESTS = { walkthrough, screenshot, controls, positions };
 
 async function main() {
   const [name, site, ...rest] = process.argv.slice(2);
   if (!TESTS[name] || !site) {
-    console.error('usage: page-tests.js walkthrough|screenshot|music|positions SITE ...');
+    console.error('usage: page-tests.js walkthrough|screenshot|controls|positions SITE ...');
     process.exit(2);
   }
   const session = await Session.open(site);
