@@ -22,6 +22,13 @@ target_link_options(zarvel PRIVATE
   "-sEXPORTED_RUNTIME_METHODS=['FS']"
   -lidbfs.js --js-library ${library}
   --preload-file ${ZARVEL_WEB_RESOURCES}@/zarvel)
-add_custom_command(TARGET zarvel POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy ${PAGE_FILES} ${SITE}
-  COMMENT "Copying the page's files to ${SITE}")
+# The page's own files, copied whenever one changes.
+set(site_page_files)
+foreach(file ${PAGE_FILES})
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${SITE}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${SITE}/${name}
+    DEPENDS ${file})
+  list(APPEND site_page_files ${SITE}/${name})
+endforeach()
+add_custom_target(zarvel_page_files ALL DEPENDS ${site_page_files})

@@ -136,10 +136,10 @@ int WebPlatform::NextChar() {
   return 0;
 }
 
-bool WebPlatform::IsKeyDown(int keyCode) {
-  PumpEvents();
-  return input_.IsKeyDown(keyCode);
-}
+// Keys arrive only while the program waits, and every wait is followed by
+// taking them; the state is read as the last NextChar (or wait) left it, so
+// a digit typed with Escape held is seen by NextChar before Escape is.
+bool WebPlatform::IsKeyDown(int keyCode) { return input_.IsKeyDown(keyCode); }
 
 void WebPlatform::DiscardInput() {
   PumpEvents();
@@ -176,6 +176,7 @@ int32_t WebPlatform::ClockMillis() {
 
 void WebPlatform::SleepMillis(int millis) {
   emscripten_sleep(static_cast<unsigned>(std::max(millis, 0)));
+  PumpEvents();
 }
 
 TickerHandle WebPlatform::CreateTicker(double ticksPerSecond) {
@@ -200,6 +201,7 @@ int WebPlatform::WaitTick(TickerHandle handle) {
                         ticker->ticksPerSecond;
     emscripten_sleep(
         static_cast<unsigned>(std::max(1.0, std::ceil(next - elapsed))));
+    PumpEvents();
   }
 }
 

@@ -80,11 +80,13 @@ class Session {
   }
 
   async load() {
+    this.escapeHeld = false;
     await this.page.goto(this.url);
     this.typedAsks = 0;
   }
 
   async reload() {
+    this.escapeHeld = false;
     await this.page.reload();
     this.typedAsks = 0;
   }
@@ -116,11 +118,30 @@ class Session {
   // game discarded, such as keys typed while a dialog was up).
   async countAsksFromNow() { this.typedAsks = await this.state('zarvelPage.asks'); }
 
+  // Presses and lets go of a key; a held Escape is let go first.
   async key(key, text, virtualKey) {
+    await this.releaseEscape();
     const event = { key, windowsVirtualKeyCode: virtualKey, nativeVirtualKeyCode: virtualKey };
     if (text) Object.assign(event, { text, unmodifiedText: text });
     await this.cdp.send('Input.dispatchKeyEvent', Object.assign({ type: text ? 'keyDown' : 'rawKeyDown' }, event));
     await this.cdp.send('Input.dispatchKeyEvent', Object.assign({ type: 'keyUp' }, event));
+  }
+
+  // Escape goes down and stays down until the next key, as zarvel-tty's
+  // key scripts have it: "1{esc}{noenter}" is a digit typed with Escape
+  // held.
+  async pressEscape() {
+    await this.releaseEscape();
+    await this.cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', key: 'Escape',
+      windowsVirtualKeyCode: 27, nativeVirtualKeyCode: 27 });
+    this.escapeHeld = true;
+  }
+
+  async releaseEscape() {
+    if (!this.escapeHeld) return;
+    this.escapeHeld = false;
+    await this.cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Escape',
+      windowsVirtualKeyCode: 27, nativeVirtualKeyCode: 27 });
   }
 
   async typeCharacter(character) {
@@ -145,16 +166,20 @@ class Session {
       await this.typeCharacter(' ');
       this.typedAsks = await this.state('zarvelPage.asks');
     }
+    // The whole line reaches the game at once, as zarvel-tty types it (a
+    // digit typed with Escape held must find Escape down).
+    await this.state('zarvelPage.holdInput(true)');
     let enter = true;
     const parts = line.split(/(\{esc\}|\{bs\}|\{noenter\})/);
     for (const part of parts) {
       if (part === '{noenter}') enter = false;
-      else if (part === '{esc}') await this.key('Escape', '', 27);
+      else if (part === '{esc}') await this.pressEscape();
       else if (part === '{bs}') await this.key('Backspace', '', 8);
       else for (const character of part) await this.typeCharacter(character);
     }
     if (enter) await this.key('Enter', '\r', 13);
     this.typedAsks = await this.state('zarvelPage.asks');
+    await this.state('zarvelPage.holdInput(false)');
   }
 
   // Answers waits for any key until the expression holds.
