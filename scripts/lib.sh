@@ -15,6 +15,10 @@ ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth libgl1-mesa-dri libglx-mesa0 xdoto
 # data): clang with libFuzzer and the sanitizer runtimes.
 ZARVEL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
 
+# The web build (scripts/web-build) and its tests in headless Chromium.
+ZARVEL_WEB_PACKAGES="emscripten ccache python3"
+ZARVEL_WEB_TEST_PACKAGES="chromium-headless-shell imagemagick"
+
 # Installs the packages of the list that are not installed yet, through sudo
 # when not run as root. Quick when everything is there.
 zarvel_install_missing() {

@@ -9,7 +9,7 @@
 set(layers media data console game rules save commands shell app)
 # Folders that implement the Platform (and its files): only the programs,
 # the implementations themselves and, for posix, media may include them.
-set(platform_implementations media/desktop media/headless media/posix)
+set(platform_implementations media/desktop media/headless media/posix media/web)
 # Headers of the machine that the engine folders never include.
 set(machine_headers "SDL" "GL/" "AL/" "unistd.h" "fcntl.h" "sys/" "dirent.h")
 # Headers of the file system that only the platform implementations use.
