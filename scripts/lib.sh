@@ -39,12 +39,16 @@ zarvel_install_missing() {
     --no-install-recommends "${missing[@]}"
 }
 
-# Configures a build directory once; later calls leave it as it is.
+# Configures a build directory with the options the first time; later calls
+# configure it again as it is (quick), so that targets added since (a new
+# tool folder) exist before a build names them.
 zarvel_configure() {
   local dir=$1
   shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ZARVEL_ROOT" -B "$dir" "$@"
+  else
+    cmake -S "$ZARVEL_ROOT" -B "$dir" >/dev/null
   fi
 }
 

@@ -306,8 +306,15 @@
     if (named) document.getElementById('slot').value = named[1];
     const name = slotFile();
     file.arrayBuffer().then(function (buffer) {
-      FS.writeFile(SAVES + '/' + name, new Uint8Array(buffer));
+      const target = SAVES + '/' + name;
+      let before = null;
+      try { before = FS.readFile(target); } catch (missing) { before = null; }
+      FS.writeFile(target, new Uint8Array(buffer));
       page.storeFiles(function (ok) {
+        // Not stored: the slot keeps what it had, here as in IndexedDB.
+        if (!ok) {
+          if (before) FS.writeFile(target, before); else FS.unlink(target);
+        }
         status.textContent = ok ? 'Soubor je v pozici ' + document.getElementById('slot').value + '.'
                                 : 'Soubor se nepodařilo uložit.';
       });

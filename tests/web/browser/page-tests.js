@@ -171,8 +171,21 @@ async function positions(session, [replay]) {
     if (!uploaded.includes('Pozice byla úspěšně natažena do paměti.')) {
       fail('the uploaded position did not load:\n' + uploaded.join('\n'));
     }
+
+    // The page cannot store its files (IndexedDB full or gone): the save
+    // says it failed, and the file the page keeps is the one it had.
+    await session.state('Module.page.storeFiles = function (done) { done(false); }; true');
+    for (const line of ['ulož', '1{noenter}', 'Jiná']) await session.typeLine(line);
+    await session.awaitAsk('the next command after a save the page could not store');
+    const refused = fromCommand(await session.liveLines(), 'ulož');
+    if (!refused.includes('Pozici se nepodařilo uložit, disk asi stávkuje.')) {
+      fail('a save the page could not store did not say so:\n' + refused.join('\n'));
+    }
+    const afterRefusal = Buffer.from(await session.state('Array.from(FS.readFile("/saves/pozice_01.sav"))'));
+    if (!afterRefusal.equals(kept)) fail('a save the page could not store changed the file it keeps');
+
     if (process.exitCode !== 1) {
-      console.log('positions: loading after a reload gives the saved place; download and upload keep the file');
+      console.log('positions: loading after a reload gives the saved place; download and upload keep the file; a save that cannot be stored changes nothing');
     }
   } finally {
     fs.rmSync(work, { recursive: true, force: true });
