@@ -18,6 +18,7 @@
 #include "media/web/ResourceFolder.h"
 #include "shell/Shell.h"
 #include "tty/DataDir.h"
+#include "tty/RunToEnd.h"
 #include "tty/Transcript.h"
 
 namespace {
@@ -87,14 +88,5 @@ int main(int argc, char** argv) {
         [&transcript](const std::string& line) { transcript.WriteLine(line); });
     game->console.observer = &transcript;
   }
-  int status = 0;
-  try {
-    Main(*game);
-  } catch (const ProgramEnded& ended) {
-    status = ended.status;
-  } catch (const InputExhausted&) {
-    status = 0;
-  }
-  std::fflush(stdout);
-  return status;
+  return tty::RunToEnd(*game);
 }

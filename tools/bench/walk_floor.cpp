@@ -8,6 +8,7 @@
 #include <string>
 
 #include "KeyInput.h"
+#include "RunToEnd.h"
 #include "Transcript.h"
 #include "game/Game.h"
 #include "media/EmbeddedResources.h"
@@ -34,14 +35,5 @@ int main(int argc, char** argv) {
       [&transcript](const std::string& line) { transcript.WriteLine(line); });
   auto game = std::make_unique<Game>(*platform);
   game->console.observer = &transcript;
-  int status = 0;
-  try {
-    Main(*game);
-  } catch (const ProgramEnded& ended) {
-    status = ended.status;
-  } catch (const InputExhausted&) {
-    status = 0;
-  }
-  std::fflush(stdout);
-  return status;
+  return tty::RunToEnd(*game);
 }

@@ -15,6 +15,7 @@
 #include "Paragraphs.h"
 #include "PlayerInput.h"
 #include "PlayerView.h"
+#include "RunToEnd.h"
 #include "Speech.h"
 #include "TerminalWidth.h"
 #include "Transcript.h"
@@ -106,15 +107,7 @@ int main(int argc, char** argv) {
     game->console.observer = view.get();
   }
 
-  int status = 0;
-  try {
-    Main(*game);
-  } catch (const ProgramEnded& ended) {
-    status = ended.status;
-  } catch (const InputExhausted&) {
-    status = 0;
-  }
-  std::fflush(stdout);
+  const int status = tty::RunToEnd(*game);
   if (!options->screenshot.empty() &&
       !platform->SavePresentedFrame(options->screenshot)) {
     std::fprintf(stderr, "zarvel-tty: cannot write the screenshot %s\n",

@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "media/Handles.h"
 #include "media/NamedFiles.h"
 #include "media/Text.h"
 
 namespace zarvel {
 
 namespace {
-
-// Handles are indices + 1, so that 0 stays "none".
-template <typename Items>
-auto* Lookup(Items& items, int handle) {
-  if (handle < 1 || handle > static_cast<int>(items.size())) {
-    return static_cast<decltype(&items[0])>(nullptr);
-  }
-  return &items[static_cast<size_t>(handle) - 1];
-}
 
 constexpr int kLargestScreen = 8192;
 
@@ -48,12 +40,12 @@ bool HeadlessPlatform::SavePresentedFrame(const std::string& path) const {
 
 const HeadlessPlatform::ChannelState* HeadlessPlatform::channel(
     ChannelHandle channel) const {
-  return Lookup(channels_, channel);
+  return FindByHandle(channels_, channel);
 }
 
 const HeadlessPlatform::LoadedSound* HeadlessPlatform::sound(
     SoundHandle sound) const {
-  LoadedSound* found = Lookup(sounds_, sound);
+  LoadedSound* found = FindByHandle(sounds_, sound);
   if (found == nullptr) return nullptr;
   std::string& bytes = undecoded_[static_cast<size_t>(sound) - 1];
   if (!bytes.empty()) {
@@ -64,7 +56,7 @@ const HeadlessPlatform::LoadedSound* HeadlessPlatform::sound(
 }
 
 FontFace* HeadlessPlatform::font(FontHandle font) const {
-  const std::unique_ptr<FontFace>* face = Lookup(fonts_, font);
+  const std::unique_ptr<FontFace>* face = FindByHandle(fonts_, font);
   return face != nullptr ? face->get() : nullptr;
 }
 
@@ -129,23 +121,15 @@ void HeadlessPlatform::DrawLine(float x1, float y1, float x2, float y2) {
 // Images.
 
 ImageHandle HeadlessPlatform::LoadImageResource(const std::string& name) {
-  std::string bytes;
-  RgbaImage image;
-  if (!ReadFileBytes(resources_, name, bytes) || !DecodePng(bytes, image)) {
-    return 0;
-  }
-  images_.push_back(std::move(image));
-  return static_cast<ImageHandle>(images_.size());
+  return images_.Load(resources_, name);
 }
 
 ImageSize HeadlessPlatform::GetImageSize(ImageHandle image) {
-  const RgbaImage* found = Lookup(images_, image);
-  if (found == nullptr) return {};
-  return {found->width, found->height};
+  return images_.SizeOf(image);
 }
 
 void HeadlessPlatform::DrawImageAt(ImageHandle image, float x, float y) {
-  const RgbaImage* found = Lookup(images_, image);
+  const RgbaImage* found = images_.Find(image);
   if (found != nullptr) renderer_.DrawImage(*found, x, y);
 }
 
@@ -196,7 +180,7 @@ int64_t HeadlessPlatform::TicksAt(const Ticker& ticker, int64_t time) const {
 }
 
 int HeadlessPlatform::WaitTick(TickerHandle handle) {
-  Ticker* ticker = Lookup(tickers_, handle);
+  Ticker* ticker = FindByHandle(tickers_, handle);
   if (ticker == nullptr) return 0;
   int64_t ticks = TicksAt(*ticker, clock_.now);
   if (ticks <= ticker->taken) {
@@ -271,18 +255,18 @@ SoundHandle HeadlessPlatform::LoadSound(const std::string& name, bool loop) {
 }
 
 ChannelHandle HeadlessPlatform::Play(SoundHandle sound) {
-  if (Lookup(sounds_, sound) == nullptr) return 0;
+  if (FindByHandle(sounds_, sound) == nullptr) return 0;
   channels_.push_back({sound, false, 1.0f});
   return static_cast<ChannelHandle>(channels_.size());
 }
 
 void HeadlessPlatform::SetPaused(ChannelHandle channel, bool paused) {
-  ChannelState* found = Lookup(channels_, channel);
+  ChannelState* found = FindByHandle(channels_, channel);
   if (found != nullptr) found->paused = paused;
 }
 
 void HeadlessPlatform::SetVolume(ChannelHandle channel, float volume) {
-  ChannelState* found = Lookup(channels_, channel);
+  ChannelState* found = FindByHandle(channels_, channel);
   if (found != nullptr) found->volume = std::clamp(volume, 0.0f, 1.0f);
 }
 

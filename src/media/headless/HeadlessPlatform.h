@@ -13,6 +13,7 @@
 
 #include "media/FontFace.h"
 #include "media/FramePacer.h"
+#include "media/ImageList.h"
 #include "media/OggDecoder.h"
 #include "media/Platform.h"
 #include "media/PngCodec.h"
@@ -158,7 +159,7 @@ class HeadlessPlatform : public Platform {
   int screensOpened_ = 0;
   int screenDepth_ = 0;
 
-  std::deque<RgbaImage> images_;  // drawn frames point into it
+  ImageList images_;  // drawn frames point into it
   std::vector<std::unique_ptr<FontFace>> fonts_;
   mutable std::vector<LoadedSound> sounds_;
   // Each sound's Ogg Vorbis bytes until its samples are decoded.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "media/Handles.h"
 #include "media/NamedFiles.h"
 #include "media/OggDecoder.h"
 #include "media/Text.h"
@@ -21,14 +22,6 @@ namespace {
 constexpr double kFrameSlack = 4.0;
 // How long a wait for a key sleeps between looks when no input wakes it.
 constexpr int kKeyWaitSlice = 100;
-
-template <typename Items>
-auto* Lookup(Items& items, int handle) {
-  if (handle < 1 || handle > static_cast<int>(items.size())) {
-    return static_cast<decltype(&items[0])>(nullptr);
-  }
-  return &items[static_cast<size_t>(handle) - 1];
-}
 
 }  // namespace
 
@@ -100,23 +93,15 @@ void WebPlatform::DrawLine(float x1, float y1, float x2, float y2) {
 // Images.
 
 ImageHandle WebPlatform::LoadImageResource(const std::string& name) {
-  std::string bytes;
-  RgbaImage image;
-  if (!ReadFileBytes(resources_, name, bytes) || !DecodePng(bytes, image)) {
-    return 0;
-  }
-  images_.push_back(std::move(image));
-  return static_cast<ImageHandle>(images_.size());
+  return images_.Load(resources_, name);
 }
 
 ImageSize WebPlatform::GetImageSize(ImageHandle image) {
-  const RgbaImage* found = Lookup(images_, image);
-  if (found == nullptr) return {};
-  return {found->width, found->height};
+  return images_.SizeOf(image);
 }
 
 void WebPlatform::DrawImageAt(ImageHandle image, float x, float y) {
-  const RgbaImage* found = Lookup(images_, image);
+  const RgbaImage* found = images_.Find(image);
   if (found != nullptr) renderer_.DrawImage(*found, x, y);
 }
 
@@ -186,7 +171,7 @@ TickerHandle WebPlatform::CreateTicker(double ticksPerSecond) {
 }
 
 int WebPlatform::WaitTick(TickerHandle handle) {
-  Ticker* ticker = Lookup(tickers_, handle);
+  Ticker* ticker = FindByHandle(tickers_, handle);
   if (ticker == nullptr) return 0;
   for (;;) {
     const double elapsed = Now() - ticker->start;
@@ -225,7 +210,7 @@ FontHandle WebPlatform::LoadFontResource(const std::string& name, int pixelSize,
 }
 
 void WebPlatform::SelectFont(FontHandle font) {
-  std::unique_ptr<FontFace>* face = Lookup(fonts_, font);
+  std::unique_ptr<FontFace>* face = FindByHandle(fonts_, font);
   renderer_.SetFont(face != nullptr ? face->get() : nullptr);
 }
 

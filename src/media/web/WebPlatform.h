@@ -13,6 +13,7 @@
 
 #include "media/FontFace.h"
 #include "media/FramePacer.h"
+#include "media/ImageList.h"
 #include "media/Platform.h"
 #include "media/PngCodec.h"
 #include "media/desktop/InputState.h"
@@ -88,8 +89,8 @@ class WebPlatform : public Platform {
   FramePacer pacer_;
   InputState input_;
   StoredFiles files_;
-  std::vector<uint8_t> shown_;    // the pixels on the canvas
-  std::deque<RgbaImage> images_;  // handle - 1; drawn by reference
+  std::vector<uint8_t> shown_;                    // the pixels on the canvas
+  ImageList images_;                              // drawn by reference
   std::vector<std::unique_ptr<FontFace>> fonts_;  // handle - 1
   std::vector<Ticker> tickers_;                   // handle - 1
   int soundCount_ = 0;
