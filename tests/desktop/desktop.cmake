@@ -37,6 +37,8 @@ if(TARGET zarvel_desktop)
     target_link_libraries(test_desktop_platform PRIVATE zarvel_desktop
                           zarvel_headless zarvel_embedded GTest::gtest
                           GTest::gtest_main)
+    target_compile_definitions(test_desktop_platform PRIVATE
+      ZARVEL_TEST_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/unit/fixtures")
     gtest_discover_tests(test_desktop_platform DISCOVERY_TIMEOUT 60)
   endif()
 endif()

@@ -57,30 +57,38 @@ AlMusic::Device AlMusic::OpenDevice() {
 }
 
 void AlMusic::Open() {
-  if (opening_.valid() || device_ != nullptr) return;
-  opening_ = std::async(std::launch::async, OpenDevice);
+  if (opening_.valid()) return;
+  opening_ = std::async(std::launch::async, OpenDevice).share();
 }
 
 void AlMusic::AwaitDevice() {
-  if (!opening_.valid()) return;
+  if (!opening_.valid() || deviceKnown_) return;
   const Device opened = opening_.get();
   device_ = opened.device;
   context_ = opened.context;
+  deviceKnown_ = true;
 }
 
 bool AlMusic::DeviceSettled() {
-  if (opening_.valid() &&
+  if (opening_.valid() && !deviceKnown_ &&
       opening_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
     AwaitDevice();
   }
-  return !opening_.valid();
+  return !opening_.valid() || deviceKnown_;
+}
+
+void AlMusic::DeleteBuffers(std::vector<ALuint>& buffers) {
+  if (!buffers.empty())
+    alDeleteBuffers(ALsizei(buffers.size()), buffers.data());
+  buffers.clear();
 }
 
 void AlMusic::Close() {
   AwaitDevice();
-  // A decode still running would otherwise outlive the objects it fills.
+  // A decode still running would otherwise outlive the objects it fills;
+  // the buffers of a sound never played are deleted with the others.
   for (Sound& sound : sounds_)
-    if (sound.decoding.valid()) sound.decoding.wait();
+    if (sound.decoding.valid()) sound.buffers = sound.decoding.get();
   if (context_ != nullptr) {
     glidingChannels_ = 0;
     for (Channel& channel : channels_) {
@@ -91,12 +99,7 @@ void AlMusic::Close() {
         channel.glide = Channel::Glide::kNone;
       }
     }
-    for (Sound& sound : sounds_) {
-      if (sound.buffer != 0) {
-        alDeleteBuffers(1, &sound.buffer);
-        sound.buffer = 0;
-      }
-    }
+    for (Sound& sound : sounds_) DeleteBuffers(sound.buffers);
     alcMakeContextCurrent(nullptr);
     alcDestroyContext(context_);
     context_ = nullptr;
@@ -107,6 +110,45 @@ void AlMusic::Close() {
   }
 }
 
+std::vector<ALuint> AlMusic::DecodeIntoBuffers(
+    const std::string& oggBytes, size_t pieceFrames,
+    const std::shared_future<Device>& device) {
+  std::vector<ALuint> buffers;
+  bool known = false;
+  bool sound = false;
+  bool failed = false;
+  DecodeOggVorbisPieces(
+      oggBytes, pieceFrames,
+      [&](int channels, int rate, std::span<const int16_t> samples) {
+        if (!known) {
+          // The first piece is decoded while the device may still be
+          // searched for.
+          sound = device.valid() && device.get().context != nullptr;
+          known = true;
+        }
+        if (!sound || (channels != 1 && channels != 2)) return false;
+        // The buffer's own size tells whether it took the samples: the
+        // context's error flag is shared with the main thread's calls.
+        const ALsizei bytes = ALsizei(samples.size() * 2);
+        ALuint buffer = 0;
+        alGenBuffers(1, &buffer);
+        if (buffer == 0 || !alIsBuffer(buffer)) {
+          failed = true;
+          return false;
+        }
+        buffers.push_back(buffer);
+        alBufferData(buffer,
+                     channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16,
+                     samples.data(), bytes, rate);
+        ALint size = 0;
+        alGetBufferi(buffer, AL_SIZE, &size);
+        if (size != bytes) failed = true;
+        return !failed;
+      });
+  if (failed) DeleteBuffers(buffers);
+  return buffers;
+}
+
 SoundHandle AlMusic::LoadSound(std::span<const unsigned char> oggBytes,
                                bool loop) {
   Sound sound;
@@ -114,28 +156,21 @@ SoundHandle AlMusic::LoadSound(std::span<const unsigned char> oggBytes,
   // The bytes are copied: the worker may outlive the caller's buffer.
   std::string bytes(reinterpret_cast<const char*>(oggBytes.data()),
                     oggBytes.size());
-  sound.decoding = std::async(std::launch::async, [bytes = std::move(bytes)] {
-    PcmSound pcm;
-    if (bytes.empty() || !DecodeOggVorbis(bytes, pcm)) pcm = PcmSound{};
-    return pcm;
-  });
+  sound.decoding = std::async(
+      std::launch::async,
+      [bytes = std::move(bytes), pieces = pieceFrames_, device = opening_] {
+        return DecodeIntoBuffers(bytes, pieces, device);
+      });
   sounds_.push_back(std::move(sound));
   return SoundHandle(sounds_.size());
 }
 
 bool AlMusic::FinishDecoding(Sound& sound) {
-  if (sound.decoded) return sound.usable;
-  sound.decoded = true;
-  PcmSound pcm = sound.decoding.get();
-  if (context_ == nullptr || pcm.samples.empty() ||
-      (pcm.channels != 1 && pcm.channels != 2))
-    return false;
-  alGenBuffers(1, &sound.buffer);
-  alBufferData(
-      sound.buffer, pcm.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16,
-      pcm.samples.data(), ALsizei(pcm.samples.size() * 2), pcm.sampleRate);
-  sound.usable = alGetError() == AL_NO_ERROR;
-  return sound.usable;
+  if (!sound.decoded) {
+    sound.decoded = true;
+    sound.buffers = sound.decoding.get();
+  }
+  return context_ != nullptr && !sound.buffers.empty();
 }
 
 void AlMusic::Start(Channel& channel) {
@@ -143,7 +178,8 @@ void AlMusic::Start(Channel& channel) {
   Sound& sound = sounds_[channel.sound - 1];
   if (!FinishDecoding(sound)) return;
   alGenSources(1, &channel.source);
-  alSourcei(channel.source, AL_BUFFER, ALint(sound.buffer));
+  alSourceQueueBuffers(channel.source, ALsizei(sound.buffers.size()),
+                       sound.buffers.data());
   alSourcei(channel.source, AL_LOOPING, sound.loop ? AL_TRUE : AL_FALSE);
   alSourcef(channel.source, AL_GAIN, channel.gain);
   if (!channel.paused) alSourcePlay(channel.source);

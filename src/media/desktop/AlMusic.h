@@ -1,8 +1,12 @@
 #pragma once
-// Music through OpenAL-soft: each track decoded whole into one buffer, each
-// channel one source. A looping source over a single complete buffer is
-// gapless by construction. Without a sound device every call still succeeds
-// and hands out handles, and nothing is heard.
+// Music through OpenAL-soft: each track decoded whole, piece by piece
+// straight into OpenAL's buffers, and each channel one source with the
+// track's buffers queued in order. OpenAL-soft plays a queue without a seam
+// between buffers and loops a looping source's whole queue, so a track
+// still loops gaplessly; and no decoded track is ever held twice (ours and
+// OpenAL's copy), which would raise the game's peak memory by a track.
+// Without a sound device every call still succeeds and hands out handles,
+// and nothing is heard.
 //
 // Decoding both tracks takes a noticeable fraction of a second, so it runs
 // on worker threads started by LoadSound, and Play never waits for it: a
@@ -33,7 +37,9 @@ namespace zarvel {
 
 class AlMusic {
  public:
-  AlMusic() = default;
+  // A track is handed to OpenAL in pieces of `pieceFrames` frames.
+  explicit AlMusic(size_t pieceFrames = kPieceFrames)
+      : pieceFrames_(pieceFrames) {}
   ~AlMusic();
   AlMusic(const AlMusic&) = delete;
   AlMusic& operator=(const AlMusic&) = delete;
@@ -64,12 +70,15 @@ class AlMusic {
 
  private:
   struct Sound {
-    std::future<PcmSound> decoding;
+    // The track's buffers in playing order; none when it cannot be heard.
+    std::future<std::vector<ALuint>> decoding;
     bool loop = false;
     bool decoded = false;
-    bool usable = false;
-    ALuint buffer = 0;
+    std::vector<ALuint> buffers;
   };
+  // A piece is a buffer of its own: about 1.5 s of stereo, so a few dozen
+  // buffers a track, and the one piece in hand is small beside the track.
+  static constexpr size_t kPieceFrames = size_t(1) << 16;
   struct Channel {
     SoundHandle sound = 0;
     bool waiting = false;  // for its sound's decode
@@ -86,13 +95,22 @@ class AlMusic {
     ALCcontext* context = nullptr;
   };
   static Device OpenDevice();
+  // A worker's whole job: waits for the device, decodes the track into
+  // buffers of that device, and hands them over (none without a device or
+  // a readable track).
+  static std::vector<ALuint> DecodeIntoBuffers(
+      const std::string& oggBytes, size_t pieceFrames,
+      const std::shared_future<Device>& device);
+  static void DeleteBuffers(std::vector<ALuint>& buffers);
   // Whether the device's opening has ended, without waiting.
   bool DeviceSettled();
   bool FinishDecoding(Sound& sound);
   void Start(Channel& channel);
   void FinishGlide(Channel& channel);
 
-  std::future<Device> opening_;
+  size_t pieceFrames_;
+  std::shared_future<Device> opening_;
+  bool deviceKnown_ = false;  // opening_ has ended and is taken
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   std::vector<Sound> sounds_;      // handle - 1

@@ -23,6 +23,14 @@ bool DecodeOggVorbis(const std::string& bytes, PcmSound& out) {
   return false;
 }
 
+bool DecodeOggVorbisPieces(const std::string& bytes, size_t pieceFrames,
+                           const PcmPieceSink& piece) {
+  (void)bytes;
+  (void)pieceFrames;
+  (void)piece;
+  return false;
+}
+
 bool ProbeOggVorbis(const std::string& bytes) {
   return StartsVorbisStream(bytes);
 }
