@@ -156,11 +156,17 @@ SoundHandle AlMusic::LoadSound(std::span<const unsigned char> oggBytes,
   // The bytes are copied: the worker may outlive the caller's buffer.
   std::string bytes(reinterpret_cast<const char*>(oggBytes.data()),
                     oggBytes.size());
-  sound.decoding = std::async(
-      std::launch::async,
-      [bytes = std::move(bytes), pieces = pieceFrames_, device = opening_] {
-        return DecodeIntoBuffers(bytes, pieces, device);
-      });
+  // One track after another, in the order they were loaded: the first is
+  // the one wanted first, and decoding takes no more than one core from
+  // the start-up it runs beside.
+  std::shared_future<std::vector<ALuint>> before;
+  if (!sounds_.empty()) before = sounds_.back().decoding;
+  sound.decoding = std::async(std::launch::async, [bytes = std::move(bytes),
+                                                   pieces = pieceFrames_,
+                                                   device = opening_, before] {
+                     if (before.valid()) before.wait();
+                     return DecodeIntoBuffers(bytes, pieces, device);
+                   }).share();
   sounds_.push_back(std::move(sound));
   return SoundHandle(sounds_.size());
 }

@@ -9,7 +9,8 @@
 // and nothing is heard.
 //
 // Decoding both tracks takes a noticeable fraction of a second, so it runs
-// on worker threads started by LoadSound, and Play never waits for it: a
+// on worker threads started by LoadSound, one track after the other, and
+// Play never waits for it: a
 // channel whose sound is still decoding starts as soon as the decode is
 // done (Service, called from the game's frequent platform calls), with the
 // pause and volume it was given meanwhile. The start-up is then not held
@@ -45,9 +46,9 @@ class AlMusic {
   AlMusic& operator=(const AlMusic&) = delete;
 
   // Starts opening the default device on a worker thread: the search for
-  // a device takes a good part of the start-up, and the window opens
-  // meanwhile. Without a device, silence from then on. Channels start once
-  // the device is open and their sound decoded (Service).
+  // a device takes a good part of the start-up, and the game loads and
+  // draws its first frames meanwhile. Without a device, silence from then on.
+  // Channels start once the device is open and their sound decoded (Service).
   void Open();
   // Waits until the device is open or known to be missing (standard error
   // is quiet while it is searched for).
@@ -71,7 +72,7 @@ class AlMusic {
  private:
   struct Sound {
     // The track's buffers in playing order; none when it cannot be heard.
-    std::future<std::vector<ALuint>> decoding;
+    std::shared_future<std::vector<ALuint>> decoding;
     bool loop = false;
     bool decoded = false;
     std::vector<ALuint> buffers;

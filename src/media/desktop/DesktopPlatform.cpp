@@ -41,7 +41,6 @@ DesktopPlatform::~DesktopPlatform() { Shutdown(); }
 bool DesktopPlatform::Start(std::string& error) {
   if (!screen_.StartVideo(error)) return false;
   videoStarted_ = true;
-  music_.Open();  // in the background; silence without a device is fine
   return true;
 }
 
@@ -65,6 +64,10 @@ void DesktopPlatform::SetMouseVisible(bool visible) {
 bool DesktopPlatform::OpenScreen(int width, int height, int depth, int rate) {
   bool first = !screen_.IsOpen();
   bool ok = videoStarted_ && screen_.Open(width, height, depth, rate);
+  // The sound device is searched for in the background once the window
+  // is there, so that the search does not compete with making the window
+  // for the processor; silence without a device is fine.
+  if (first && screen_.IsOpen()) music_.Open();
   if (!ok) screenError_ = videoStarted_ ? SDL_GetError() : "no display";
   if (first && !screen_.IsOpen()) {
     // The caller tells the player on standard error, which speaks again

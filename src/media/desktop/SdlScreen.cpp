@@ -119,6 +119,10 @@ void SdlScreen::EnterWindow(int width, int height) {
 
 bool SdlScreen::Open(int width, int height, int depth, int rate) {
   if (width <= 0 || height <= 0) return false;
+  // The frame schedule starts when the opening was asked for: making a
+  // window takes longer than a frame, so the first frame drawn after it is
+  // already due and shows at once instead of a period after the opening.
+  const uint32_t asked = SDL_GetTicks();
   rate_ = rate > 0 ? rate : 60;
   bool first = window_ == nullptr;
   if (first && !CreateWindow(width, height)) return false;
@@ -145,7 +149,7 @@ bool SdlScreen::Open(int width, int height, int depth, int rate) {
   targetHolds_ = false;
   changed_ = WholeScreen();
   drawn_ = {};
-  StartPacing(fullscreen, rate_);
+  StartPacing(fullscreen, rate_, asked);
   // Show the new screen black at once rather than whatever the window
   // system had there.
   RenderChanges();
@@ -154,13 +158,13 @@ bool SdlScreen::Open(int width, int height, int depth, int rate) {
   return ok;
 }
 
-void SdlScreen::StartPacing(bool fullscreen, int rate) {
+void SdlScreen::StartPacing(bool fullscreen, int rate, uint32_t since) {
   vsync_ = fullscreen && SDL_GL_SetSwapInterval(1) == 0;
   if (!vsync_) SDL_GL_SetSwapInterval(0);
   fastSwaps_ = 0;
   lastFlipSwapped_ = false;
   lastSwap_ = SDL_GetTicks();
-  pacer_.Start(int32_t(SDL_GetTicks()), rate);
+  pacer_.Start(int32_t(since), rate);
 }
 
 void SdlScreen::RenderChanges() {

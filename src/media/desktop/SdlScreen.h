@@ -61,7 +61,8 @@ class SdlScreen {
   bool CreateWindow(int width, int height);
   bool EnterFullscreen(int width, int height, int rate);
   void EnterWindow(int width, int height);
-  void StartPacing(bool fullscreen, int rate);
+  // The window's frames are paced from `since` (SDL ticks).
+  void StartPacing(bool fullscreen, int rate, uint32_t since);
   ScreenRect WholeScreen() const { return {0, 0, width_, height_}; }
   // Draws the changed part of the picture into the renderer's target (all
   // of it when the target's content is not the picture on screen).
