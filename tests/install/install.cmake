@@ -23,7 +23,7 @@ if(TARGET zarvel)
   set_tests_properties(install_validate install_layout_options_launcher
                        PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS install)
   set_tests_properties(install_launcher_in_x PROPERTIES SKIP_RETURN_CODE 77
-                       TIMEOUT 900 RESOURCE_LOCK zarvel_x_server
+                       TIMEOUT 900
                        LABELS "install;desktop")
   set_tests_properties(package_deb_lintian PROPERTIES SKIP_RETURN_CODE 77
                        TIMEOUT 300 LABELS package)
