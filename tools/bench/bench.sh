@@ -18,19 +18,25 @@
 #   desktop rows          from desktop_bench.sh (with --desktop; needs the
 #                         desktop build and Xvfb): the game beside a bare
 #                         SDL2 + OpenGL loop
+#   suite rows            from suite_bench.sh (with --suite; a quarter of an
+#                         hour): ./scripts/test on a fresh clone, then again
+#                         with nothing changed
 #
-# usage: tools/bench/bench.sh [BUILD_DIR] [--callgrind] [--desktop] [RUNS]
+# usage: tools/bench/bench.sh [BUILD_DIR] [--callgrind] [--desktop] [--suite]
+#                             [RUNS]
 set -euo pipefail
 shopt -s inherit_errexit
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build
 desktop=0
+suite=0
 callgrind=0
 runs=5
 for arg in "$@"; do
   case $arg in
     --desktop) desktop=1 ;;
+    --suite) suite=1 ;;
     --callgrind) callgrind=1 ;;
     [0-9]*) runs=$arg ;;
     *) build=$arg ;;
@@ -97,6 +103,12 @@ if ((desktop)); then
   "$root/tools/bench/desktop_bench.sh" "$build" | tee "$work/desktop.out" |
     sed 's/^/  desktop: /' >&2
   grep '^row	' "$work/desktop.out" | cut -f2- >>"$rows" || true
+fi
+
+if ((suite)); then
+  "$root/tools/bench/suite_bench.sh" | tee "$work/suite.out" |
+    sed 's/^/  suite: /' >&2
+  grep '^row	' "$work/suite.out" | cut -f2- >>"$rows" || true
 fi
 
 awk -F'\t' '
