@@ -3,6 +3,10 @@
 # binary package built from this tree (no debian/ folder to keep in step
 # with CMake); dpkg-shlibdeps finds the run-time dependencies.
 set(CPACK_GENERATOR DEB)
+# cpack (and `make install`) package the build as it stands instead of
+# building it first: the package test then never relinks a program that
+# other tests are running at the same moment. Build, then package.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_PACKAGE_NAME zarvel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zarvel developers")
