@@ -10,7 +10,7 @@ ZARVEL_BUILD_PACKAGES="build-essential cmake pkg-config libsdl2-dev libgl-dev
   libreadline-dev"
 ZARVEL_TEST_PACKAGES="libgtest-dev xvfb xauth libgl1-mesa-dri libglx-mesa0 xdotool x11-xserver-utils
   x11-utils imagemagick openbox wmctrl x11-apps hunspell hunspell-cs graphviz
-  desktop-file-utils appstream groff-base lintian dpkg-dev file tmux"
+  desktop-file-utils appstream groff-base lintian dpkg-dev file tmux ccache"
 # The fuzzing build of scripts/test (fuzz targets, keyboard soak, mutated
 # data): clang with libFuzzer and the sanitizer runtimes.
 ZARVEL_FUZZ_PACKAGES="clang-14 libclang-rt-14-dev"
@@ -42,11 +42,18 @@ zarvel_install_missing() {
 # Configures a build directory with the options the first time; later calls
 # configure it again as it is (quick), so that targets added since (a new
 # tool folder) exist before a build names them.
+# Compiles go through ccache when it is installed (the test packages bring
+# it): a second clone, or a build folder made again, then takes its objects
+# from the cache. CCACHE_DISABLE=1 compiles everything afresh.
 zarvel_configure() {
   local dir=$1
   shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ZARVEL_ROOT" -B "$dir" "$@"
+    local launcher=()
+    if command -v ccache >/dev/null; then
+      launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$ZARVEL_ROOT" -B "$dir" "${launcher[@]}" "$@"
   else
     cmake -S "$ZARVEL_ROOT" -B "$dir" >/dev/null
   fi
