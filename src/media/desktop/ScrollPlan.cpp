@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 
 namespace zarvel {
 
@@ -31,10 +31,12 @@ bool HidesWholeRows(const DrawOp& op, const ScreenRect& area, int width) {
 }
 
 // Whether two operations give the same pixels on a row of each: `a` on row
-// `rowA`, `b` on row `rowB`, both taking in their row. Rectangles and lines
-// along an axis look the same on every row they cover; everything else
-// must sit at the same height above its row.
-bool SameOnRows(const DrawOp& a, int rowA, const DrawOp& b, int rowB) {
+// `rowA`, `b` on row `rowB`, both taking in their row; `aboveA` and
+// `aboveB` are their rounded tops less the row. Rectangles and lines along
+// an axis look the same on every row they cover; everything else must sit
+// at the same height above its row.
+bool SameOnRows(const DrawOp& a, int rowA, int aboveA, const DrawOp& b,
+                int rowB, int aboveB) {
   if (a.kind != b.kind || a.blend != b.blend || a.r != b.r || a.g != b.g ||
       a.b != b.b)
     return false;
@@ -51,18 +53,17 @@ bool SameOnRows(const DrawOp& a, int rowA, const DrawOp& b, int rowB) {
              a.y2 - float(rowA) == b.y2 - float(rowB);
     case DrawOp::Kind::Image:
       return a.image == b.image && a.imageWidth == b.imageWidth &&
-             a.imageHeight == b.imageHeight && a.x1 == b.x1 &&
-             Round(a.y1) - rowA == Round(b.y1) - rowB;
+             a.imageHeight == b.imageHeight && a.x1 == b.x1 && aboveA == aboveB;
     case DrawOp::Kind::Text:
-      return a.font == b.font && a.text == b.text && a.x1 == b.x1 &&
-             Round(a.y1) - rowA == Round(b.y1) - rowB;
+      return aboveA == aboveB && a.font == b.font && a.x1 == b.x1 &&
+             a.text == b.text;
   }
   return false;
 }
 
 // Whether the operation looks different on different rows; only rows with
 // such an operation tell how far a picture moved.
-bool HasShape(const DrawOp& op) {
+bool IsShaped(const DrawOp& op) {
   return op.kind == DrawOp::Kind::Text || op.kind == DrawOp::Kind::Image ||
          (op.kind == DrawOp::Kind::Line && op.x1 != op.x2 && op.y1 != op.y2);
 }
@@ -71,23 +72,15 @@ uint64_t Mix(uint64_t hash, uint64_t value) {
   return hash ^ (value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2));
 }
 
-// Equal for operations that SameOnRows finds the same.
-uint64_t RowHash(const DrawOp& op, int row) {
+// Equal for operations that SameOnRows finds the same on any rows, leaving
+// out their height.
+uint64_t HashWithoutHeight(const DrawOp& op) {
   uint64_t h = Mix(uint64_t(op.kind), uint64_t(op.blend));
   h = Mix(h, (uint64_t(op.r) << 16) | (uint64_t(op.g) << 8) | op.b);
   h = Mix(h, std::bit_cast<uint32_t>(op.x1 + 0.0f));
-  switch (op.kind) {
-    case DrawOp::Kind::Image:
-      h = Mix(h, op.image);
-      h = Mix(h, uint64_t(int64_t(Round(op.y1) - row)));
-      break;
-    case DrawOp::Kind::Text:
-      h = Mix(h, std::hash<std::u16string_view>{}(op.text));
-      h = Mix(h, uint64_t(int64_t(Round(op.y1) - row)));
-      break;
-    default:
-      break;
-  }
+  if (op.kind == DrawOp::Kind::Image) h = Mix(h, op.image);
+  if (op.kind == DrawOp::Kind::Text)
+    h = Mix(h, std::hash<std::u16string_view>{}(op.text));
   return h;
 }
 
@@ -98,7 +91,11 @@ uint64_t RowHash(const DrawOp& op, int row) {
 class RowOps {
  public:
   RowOps(const DrawList& ops, int width, int height)
-      : ops_(ops), start_(size_t(height) + 1, 0) {
+      : ops_(ops),
+        tops_(ops.size()),
+        hashes_(ops.size()),
+        shaped_(ops.size()),
+        start_(size_t(height) + 1, 0) {
     std::vector<ScreenRect> areas(ops.size());
     std::vector<uint32_t> first(size_t(height), 0);
     for (size_t i = 0; i < ops.size(); ++i) {
@@ -106,6 +103,10 @@ class RowOps {
       if (HidesWholeRows(ops[i], areas[i], width))
         for (int y = areas[i].top; y < areas[i].bottom; ++y)
           first[size_t(y)] = uint32_t(i);
+      if (areas[i].IsEmpty()) continue;
+      tops_[i] = Round(ops[i].y1);
+      shaped_[i] = IsShaped(ops[i]);
+      hashes_[i] = HashWithoutHeight(ops[i]);
     }
     for (size_t i = 0; i < ops.size(); ++i)
       for (int y = areas[i].top; y < areas[i].bottom; ++y)
@@ -124,22 +125,31 @@ class RowOps {
     if (count != others.Count(other)) return false;
     const uint32_t* mine = &indices_[start_[size_t(row)]];
     const uint32_t* theirs = &others.indices_[others.start_[size_t(other)]];
-    for (uint32_t k = 0; k < count; ++k)
-      if (!SameOnRows(ops_[mine[k]], row, others.ops_[theirs[k]], other))
+    for (uint32_t k = 0; k < count; ++k) {
+      uint32_t i = mine[k], j = theirs[k];
+      if (!SameOnRows(ops_[i], row, tops_[i] - row, others.ops_[j], other,
+                      others.tops_[j] - other))
         return false;
+    }
     return true;
   }
 
+  // Whether the row has an operation that looks different on different
+  // rows; only such rows tell how far a picture moved.
   bool HasShape(int row) const {
     for (uint32_t k = start_[size_t(row)]; k < start_[size_t(row) + 1]; ++k)
-      if (zarvel::HasShape(ops_[indices_[k]])) return true;
+      if (shaped_[indices_[k]]) return true;
     return false;
   }
 
+  // Equal for rows that SameRow finds the same.
   uint64_t Hash(int row) const {
     uint64_t h = Count(row);
-    for (uint32_t k = start_[size_t(row)]; k < start_[size_t(row) + 1]; ++k)
-      h = Mix(h, RowHash(ops_[indices_[k]], row));
+    for (uint32_t k = start_[size_t(row)]; k < start_[size_t(row) + 1]; ++k) {
+      uint32_t i = indices_[k];
+      h = Mix(h, shaped_[i] ? Mix(hashes_[i], uint64_t(int64_t(tops_[i] - row)))
+                            : hashes_[i]);
+    }
     return h;
   }
 
@@ -149,7 +159,10 @@ class RowOps {
   }
 
   const DrawList& ops_;
-  std::vector<uint32_t> start_;  // where each row's indices begin
+  std::vector<int> tops_;         // each operation's rounded top
+  std::vector<uint64_t> hashes_;  // HashWithoutHeight of each
+  std::vector<uint8_t> shaped_;   // IsShaped of each
+  std::vector<uint32_t> start_;   // where each row's indices begin
   std::vector<uint32_t> indices_;
 };
 
@@ -158,16 +171,19 @@ class RowOps {
 int LikelyShift(const RowOps& before, const RowOps& after,
                 const std::vector<uint8_t>& same) {
   const int height = int(same.size());
-  std::unordered_map<uint64_t, std::vector<int>> rowsByHash;
+  std::vector<std::pair<uint64_t, int>> rowsByHash;
   for (int y = 0; y < height; ++y)
-    if (before.HasShape(y)) rowsByHash[before.Hash(y)].push_back(y);
+    if (before.HasShape(y)) rowsByHash.push_back({before.Hash(y), y});
+  std::sort(rowsByHash.begin(), rowsByHash.end());
   std::vector<int> votes(size_t(height), 0);
   for (int y = 0; y < height; ++y) {
     if (same[size_t(y)] || !after.HasShape(y)) continue;
-    auto found = rowsByHash.find(after.Hash(y));
-    if (found == rowsByHash.end()) continue;
-    for (int from : found->second)
-      if (from > y) ++votes[size_t(from - y)];
+    const uint64_t hash = after.Hash(y);
+    // Only rows further down can have moved up here.
+    auto found = std::lower_bound(rowsByHash.begin(), rowsByHash.end(),
+                                  std::pair<uint64_t, int>{hash, y + 1});
+    for (; found != rowsByHash.end() && found->first == hash; ++found)
+      ++votes[size_t(found->second - y)];
   }
   int best = 0;
   for (int shift = 1; shift < height; ++shift)
