@@ -49,6 +49,8 @@ bool SdlScreen::StartVideo(std::string& error) {
     return false;
   }
   SDL_ShowCursor(mouseVisible_ ? SDL_ENABLE : SDL_DISABLE);
+  const char* noRowCopy = std::getenv("ZARVEL_NO_ROW_COPY");
+  copyRows_ = noRowCopy == nullptr || *noRowCopy == 0;
   return true;
 }
 
@@ -169,7 +171,7 @@ void SdlScreen::StartPacing(bool fullscreen, int rate) {
 }
 
 bool SdlScreen::MayMoveRows(const ScreenRect& changed) const {
-  return targetHolds_ && changed_.IsEmpty() && !vsync_ &&
+  return copyRows_ && targetHolds_ && changed_.IsEmpty() && !vsync_ &&
          regionCopy_.available() && renderer_.CanCopyRows() &&
          changed.bottom - changed.top >= height_ / kMovedRowsMinPart;
 }

@@ -8,8 +8,10 @@
 // gives the same picture is neither rendered nor presented again, one that
 // changes part of it is redrawn and presented only there where the window
 // keeps its back buffer (where rows of it only moved up, as when the console
-// scrolls, they are copied there instead of drawn again), and a window whose
-// content was lost is mended by drawing the kept list again.
+// scrolls, they are copied there instead of drawn again; the environment
+// variable ZARVEL_NO_ROW_COPY, set and not empty, turns that off so that a
+// test can compare the two), and a window whose content was lost is mended
+// by drawing the kept list again.
 
 #include <SDL2/SDL.h>
 
@@ -81,6 +83,7 @@ class SdlScreen {
   std::string title_;
   std::string icon_;
   bool mouseVisible_ = true;
+  bool copyRows_ = true;
   int width_ = 0;
   int height_ = 0;
   int rate_ = 60;
