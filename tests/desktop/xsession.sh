@@ -86,6 +86,7 @@ require_tools() {
 # start_x WIDTH HEIGHT: an X server of that size with openbox on it.
 start_x() {
   local fifo="$WORK/displayfd.$1x$2"
+  rm -f "$fifo"  # left by an earlier server of the same size
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset \
     3>"$fifo" >"$WORK/xvfb.log" 2>&1 &

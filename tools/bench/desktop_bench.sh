@@ -8,7 +8,11 @@
 #     at the frame rate), and per frame of the bare loop;
 #   - CPU time per frame while the console scrolls (the command "r" typed
 #     SCROLLS times, each reply scrolling in line by line; the frames are
-#     counted by zarvel-tty on the same keys);
+#     counted by zarvel-tty on the same keys). Xvfb's Mesa keeps the back
+#     buffer (GLX_MESA_copy_sub_buffer), so the rows that only moved are
+#     copied there and only the new line is drawn, as on most X11 desktops;
+#     ZARVEL_NO_ROW_COPY=1 in the environment measures drawing every
+#     changed row instead;
 #   - time from exec to the first presented frame (the window mapped,
 #     black) and to the first frame the game draws (the intro's hint);
 #   - peak memory (VmHWM) of the game and of the bare loop.

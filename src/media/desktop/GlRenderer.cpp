@@ -312,6 +312,18 @@ void GlRenderer::Render(const DrawList& ops, const ScreenRect& area,
   glDisable(GL_SCISSOR_TEST);
 }
 
+void GlRenderer::CopyRows(const RowCopy& copy) {
+  if (!CanCopyRows() || copy.count <= 0) return;
+  BindTarget();
+  glReadBuffer(GL_BACK);
+  glDisable(GL_SCISSOR_TEST);  // a blit is scissored too
+  // GL counts rows from the bottom.
+  const int from = height_ - copy.from - copy.count;
+  const int to = height_ - copy.to - copy.count;
+  blitFramebuffer_(0, from, width_, from + copy.count, 0, to, width_,
+                   to + copy.count, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+}
+
 void GlRenderer::CopyCanvasToWindow(int drawableWidth, int drawableHeight) {
   bindFramebuffer_(GL_DRAW_FRAMEBUFFER, 0);
   glDrawBuffer(GL_BACK);

@@ -17,6 +17,7 @@
 #include "media/PngCodec.h"
 #include "media/desktop/DrawList.h"
 #include "media/desktop/GlyphAtlas.h"
+#include "media/desktop/ScrollPlan.h"
 
 namespace zarvel {
 
@@ -41,6 +42,14 @@ class GlRenderer {
   // Draws the list into the target, on black unless the list paints every
   // pixel itself; only the pixels inside `area` change.
   void Render(const DrawList& ops, const ScreenRect& area, bool onBlack);
+  // Whether CopyRows works: drawing straight into the window with
+  // framebuffer blits at hand.
+  bool CanCopyRows() const {
+    return !useCanvas_ && blitFramebuffer_ != nullptr && width_ > 0;
+  }
+  // Copies rows of the target across its whole width; the rows copied from
+  // and to must not overlap (a blit within one buffer is undefined there).
+  void CopyRows(const RowCopy& copy);
   // Copies the canvas into the window's back buffer of the given size,
   // scaled to fit with its aspect kept and centred on black. The caller
   // swaps.

@@ -19,6 +19,10 @@ const char* RealVideoDrivers() {
 constexpr uint32_t kUnheldSwapMillis = 8;
 constexpr int kUnheldSwapsBeforeGivingUp = 10;
 
+// A change fewer rows tall than this part of the screen (the command line,
+// the cursor) costs less to draw again than to look for moved rows in.
+constexpr int kMovedRowsMinPart = 4;
+
 }  // namespace
 
 SdlScreen::~SdlScreen() { Shutdown(); }
@@ -45,6 +49,8 @@ bool SdlScreen::StartVideo(std::string& error) {
     return false;
   }
   SDL_ShowCursor(mouseVisible_ ? SDL_ENABLE : SDL_DISABLE);
+  const char* noRowCopy = std::getenv("ZARVEL_NO_ROW_COPY");
+  copyRows_ = noRowCopy == nullptr || *noRowCopy == 0;
   return true;
 }
 
@@ -148,6 +154,7 @@ bool SdlScreen::Open(int width, int height, int depth, int rate) {
   shownOnBlack_ = true;
   targetHolds_ = false;
   changed_ = WholeScreen();
+  scroll_ = {};
   drawn_ = {};
   StartPacing(fullscreen, rate_, asked);
   // Show the new screen black at once rather than whatever the window
@@ -167,7 +174,15 @@ void SdlScreen::StartPacing(bool fullscreen, int rate, uint32_t since) {
   pacer_.Start(int32_t(since), rate);
 }
 
+bool SdlScreen::MayMoveRows(const ScreenRect& changed) const {
+  return copyRows_ && targetHolds_ && changed_.IsEmpty() && !vsync_ &&
+         regionCopy_.available() && renderer_.CanCopyRows() &&
+         changed.bottom - changed.top >= height_ / kMovedRowsMinPart;
+}
+
 void SdlScreen::RenderChanges() {
+  ScrollPlan scroll = std::move(scroll_);
+  scroll_ = {};
   int w = 0, h = 0;
   SDL_GL_GetDrawableSize(window_, &w, &h);
   // A window of the game's size is drawn into directly; a larger full
@@ -177,9 +192,16 @@ void SdlScreen::RenderChanges() {
     if (!renderer_.Prepare(width_, height_, canvas)) return;
     targetHolds_ = false;
   }
-  ScreenRect area = targetHolds_ ? changed_ : WholeScreen();
-  renderer_.Render(shown_, area, shownOnBlack_);
-  drawn_.Include(area);
+  if (targetHolds_ && !scroll.IsEmpty() && renderer_.CanCopyRows()) {
+    for (const RowCopy& copy : scroll.Copies()) renderer_.CopyRows(copy);
+    for (const ScreenRect& repair : scroll.repairs)
+      renderer_.Render(shown_, repair, shownOnBlack_);
+    drawn_.Include(scroll.Area(width_));
+  } else {
+    ScreenRect area = targetHolds_ ? changed_ : WholeScreen();
+    renderer_.Render(shown_, area, shownOnBlack_);
+    drawn_.Include(area);
+  }
   changed_ = {};
   targetHolds_ = true;
 }
@@ -217,6 +239,8 @@ void SdlScreen::Flip() {
     DrawList next = NextPicture(shown_, std::move(current_), width_, height_);
     ScreenRect changed = ChangedArea(shown_, next, width_, height_);
     if (!changed.IsEmpty()) {
+      if (MayMoveRows(changed))
+        scroll_ = PlanScroll(shown_, next, width_, height_);
       shown_.swap(next);
       shownOnBlack_ = !PaintsEveryPixel(shown_, width_, height_);
       changed_.Include(changed);

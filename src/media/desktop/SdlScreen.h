@@ -7,8 +7,11 @@
 // picture on screen is kept as a list of drawing operations: a frame that
 // gives the same picture is neither rendered nor presented again, one that
 // changes part of it is redrawn and presented only there where the window
-// keeps its back buffer, and a window whose content was lost is mended by
-// drawing the kept list again.
+// keeps its back buffer (where rows of it only moved up, as when the console
+// scrolls, they are copied there instead of drawn again; the environment
+// variable ZARVEL_NO_ROW_COPY, set and not empty, turns that off so that a
+// test can compare the two), and a window whose content was lost is mended
+// by drawing the kept list again.
 
 #include <SDL2/SDL.h>
 
@@ -17,6 +20,7 @@
 #include "media/FramePacer.h"
 #include "media/desktop/DrawList.h"
 #include "media/desktop/GlRenderer.h"
+#include "media/desktop/ScrollPlan.h"
 #include "media/desktop/WindowRegionCopy.h"
 
 namespace zarvel {
@@ -64,6 +68,11 @@ class SdlScreen {
   // The window's frames are paced from `since` (SDL ticks).
   void StartPacing(bool fullscreen, int rate, uint32_t since);
   ScreenRect WholeScreen() const { return {0, 0, width_, height_}; }
+  // Whether a frame that changes `changed` should be looked at as rows
+  // moved up: only where the target keeps the picture from frame to frame
+  // and holds exactly the one on screen, and only for a change tall enough
+  // that the copy can spare more than the looking costs.
+  bool MayMoveRows(const ScreenRect& changed) const;
   // Draws the changed part of the picture into the renderer's target (all
   // of it when the target's content is not the picture on screen).
   void RenderChanges();
@@ -75,6 +84,7 @@ class SdlScreen {
   std::string title_;
   std::string icon_;
   bool mouseVisible_ = true;
+  bool copyRows_ = true;
   int width_ = 0;
   int height_ = 0;
   int rate_ = 60;
@@ -85,7 +95,8 @@ class SdlScreen {
   DrawList shown_;            // the picture on screen, drawn on black
   bool shownOnBlack_ = true;  // black shows where shown_ paints nothing
   ScreenRect changed_;        // where shown_ differs from the target's pixels
-  ScreenRect drawn_;          // drawn into the target, not yet presented
+  ScrollPlan scroll_;  // how the target's pixels become shown_, if not empty
+  ScreenRect drawn_;   // drawn into the target, not yet presented
   bool targetHolds_ = false;  // the target holds the last picture drawn
 
   FramePacer pacer_;
