@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "media/EmbeddedResources.h"
 #include "media/FontFace.h"
 #include "media/desktop/DrawList.h"
+#include "support/SoftwareDrawing.h"
 
 namespace zarvel {
 namespace {
@@ -68,10 +68,7 @@ TEST(DesktopDrawList, BlendedImagesNeedAnOpaqueGroundInTheSameFrame) {
 }
 
 TEST(DesktopDrawList, TextIsJudgedByTheGlyphsItCovers) {
-  std::string bytes;
-  ASSERT_TRUE(EmbeddedResources().Read("font/Ubuntu-C.ttf", bytes));
-  std::unique_ptr<FontFace> font =
-      FontFace::FromBytes(std::move(bytes), 20, true);
+  std::unique_ptr<FontFace> font = test_support::GameFont();
   ASSERT_NE(font, nullptr);
   DrawOp text;
   text.kind = DrawOp::Kind::Text;

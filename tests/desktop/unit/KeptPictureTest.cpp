@@ -5,10 +5,9 @@
 
 #include <memory>
 
-#include "media/EmbeddedResources.h"
-#include "media/FontFace.h"
 #include "media/desktop/DrawList.h"
 #include "media/headless/SoftwareRenderer.h"
+#include "support/SoftwareDrawing.h"
 
 namespace zarvel {
 namespace {
@@ -19,9 +18,7 @@ constexpr int kHeight = 600;
 class KeptPicture : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string bytes;
-    ASSERT_TRUE(EmbeddedResources().Read("font/Ubuntu-C.ttf", bytes));
-    font_ = FontFace::FromBytes(std::move(bytes), 20, true);
+    font_ = test_support::GameFont();
     ASSERT_NE(font_, nullptr);
   }
 
@@ -73,34 +70,10 @@ class KeptPicture : public ::testing::Test {
   }
 
   static void Draw(const DrawList& ops, SoftwareRenderer& into) {
-    for (const DrawOp& op : ops) {
-      into.SetBlend(op.blend);
-      into.SetColor(op.r, op.g, op.b);
-      switch (op.kind) {
-        case DrawOp::Kind::Cls:
-          into.SetClsColor(op.r, op.g, op.b);
-          into.Cls();
-          break;
-        case DrawOp::Kind::Rect:
-          into.DrawRect(op.x1, op.y1, op.x2, op.y2);
-          break;
-        case DrawOp::Kind::Line:
-          into.DrawLine(op.x1, op.y1, op.x2, op.y2);
-          break;
-        case DrawOp::Kind::Text:
-          into.SetFont(op.font);
-          into.DrawText(op.text, op.x1, op.y1);
-          break;
-        case DrawOp::Kind::Image:
-          break;
-      }
-    }
+    test_support::DrawOps(ops, into);
   }
   static RgbaImage OnBlack(const DrawList& ops) {
-    SoftwareRenderer renderer;
-    renderer.Open(kWidth, kHeight);
-    Draw(ops, renderer);
-    return renderer.backBuffer();
+    return test_support::DrawnOnBlack(ops, kWidth, kHeight);
   }
   // How many pixels outside the area differ between the pictures.
   static int DifferencesOutside(const RgbaImage& a, const RgbaImage& b,

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "media/EmbeddedResources.h"
 #include "media/FontFace.h"
 #include "media/desktop/DrawList.h"
 #include "media/desktop/ScrollPlan.h"
 #include "media/headless/SoftwareRenderer.h"
+#include "support/SoftwareDrawing.h"
 
 namespace zarvel {
 namespace {
@@ -28,9 +28,7 @@ using Line = std::u16string;
 class ScrollPlanTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string bytes;
-    ASSERT_TRUE(EmbeddedResources().Read("font/Ubuntu-C.ttf", bytes));
-    font_ = FontFace::FromBytes(std::move(bytes), 20, true);
+    font_ = test_support::GameFont();
     ASSERT_NE(font_, nullptr);
   }
 
@@ -98,31 +96,7 @@ class ScrollPlanTest : public ::testing::Test {
   }
 
   static RgbaImage OnBlack(const DrawList& ops) {
-    SoftwareRenderer into;
-    into.Open(kWidth, kHeight);
-    for (const DrawOp& op : ops) {
-      into.SetBlend(op.blend);
-      into.SetColor(op.r, op.g, op.b);
-      switch (op.kind) {
-        case DrawOp::Kind::Cls:
-          into.SetClsColor(op.r, op.g, op.b);
-          into.Cls();
-          break;
-        case DrawOp::Kind::Rect:
-          into.DrawRect(op.x1, op.y1, op.x2, op.y2);
-          break;
-        case DrawOp::Kind::Line:
-          into.DrawLine(op.x1, op.y1, op.x2, op.y2);
-          break;
-        case DrawOp::Kind::Text:
-          into.SetFont(op.font);
-          into.DrawText(op.text, op.x1, op.y1);
-          break;
-        case DrawOp::Kind::Image:
-          break;
-      }
-    }
-    return into.backBuffer();
+    return test_support::DrawnOnBlack(ops, kWidth, kHeight);
   }
   static uint8_t* RowOf(RgbaImage& image, int y) {
     return &image.pixels[size_t(y) * kWidth * 4];
